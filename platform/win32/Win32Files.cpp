@@ -1,0 +1,99 @@
+#include <windows.h>
+
+#include "platform/Files.h"
+
+namespace platform {
+namespace {
+
+FileApi MakeWin32Files() {
+    FileApi api;
+    api.createFile = [](const std::string& path, uint32_t acc, uint32_t shr, uint32_t disp, uint32_t attrs) -> Handle {
+        return CreateFileA(path.c_str(), acc, shr, nullptr, disp, attrs, nullptr);
+    };
+    api.readFile = [](Handle h, void* buf, uint32_t count, uint32_t* done) {
+        DWORD n = 0;
+        BOOL ok = ReadFile(h, buf, count, &n, nullptr);
+        *done = n;
+        return ok != FALSE;
+    };
+    api.writeFile = [](Handle h, const void* buf, uint32_t count, uint32_t* done) {
+        DWORD n = 0;
+        BOOL ok = WriteFile(h, buf, count, &n, nullptr);
+        *done = n;
+        return ok != FALSE;
+    };
+    api.seek = [](Handle h, int64_t distance, SeekOrigin origin) -> int64_t {
+        LARGE_INTEGER d, pos;
+        d.QuadPart = distance;
+        if (!SetFilePointerEx(h, d, &pos, static_cast<DWORD>(origin))) return -1;
+        return pos.QuadPart;
+    };
+    api.closeHandle = [](Handle h) { return CloseHandle(h) != FALSE; };
+    api.getLastWriteDosTime = [](Handle h, uint32_t* dos) {
+        FILETIME write, local;
+        WORD date = 0, time = 0;
+        if (!GetFileTime(h, nullptr, nullptr, &write)) return false;
+        if (!FileTimeToLocalFileTime(&write, &local)) return false;
+        if (!FileTimeToDosDateTime(&local, &date, &time)) return false;
+        *dos = (static_cast<uint32_t>(date) << 16) | time;
+        return true;
+    };
+    api.setLastWriteDosTime = [](Handle h, uint32_t dos) {
+        FILETIME local, universal;
+        if (!DosDateTimeToFileTime(static_cast<WORD>(dos >> 16), static_cast<WORD>(dos & 0xFFFF), &local))
+            return false;
+        if (!LocalFileTimeToFileTime(&local, &universal)) return false;
+        return SetFileTime(h, nullptr, nullptr, &universal) != FALSE;
+    };
+    api.deleteFile = [](const std::string& p) { return DeleteFileA(p.c_str()) != FALSE; };
+    api.createDirectory = [](const std::string& p) { return CreateDirectoryA(p.c_str(), nullptr) != FALSE; };
+    api.removeDirectory = [](const std::string& p) { return RemoveDirectoryA(p.c_str()) != FALSE; };
+    api.copyFile = [](const std::string& from, const std::string& to, bool failIfExists) {
+        return CopyFileA(from.c_str(), to.c_str(), failIfExists) != FALSE;
+    };
+    api.getAttributes = [](const std::string& p) -> uint32_t { return GetFileAttributesA(p.c_str()); };
+    api.setAttributes = [](const std::string& p, uint32_t a) { return SetFileAttributesA(p.c_str(), a) != FALSE; };
+    api.findFirst = [](const std::string& pattern, FindData* found) -> Handle {
+        WIN32_FIND_DATAA fd;
+        HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            found->name = fd.cFileName;
+            found->attributes = fd.dwFileAttributes;
+        }
+        return h;
+    };
+    api.findNext = [](Handle h, FindData* found) {
+        WIN32_FIND_DATAA fd;
+        if (!FindNextFileA(h, &fd)) return false;
+        found->name = fd.cFileName;
+        found->attributes = fd.dwFileAttributes;
+        return true;
+    };
+    api.findClose = [](Handle h) { return FindClose(h) != FALSE; };
+    api.setCurrentDirectory = [](const std::string& p) { return SetCurrentDirectoryA(p.c_str()) != FALSE; };
+    api.getCurrentDirectory = []() {
+        char buf[MAX_PATH * 4];
+        DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
+        return std::string(buf, n < sizeof buf ? n : 0);
+    };
+    api.getSystemDirectory = []() {
+        char buf[1024];
+        UINT n = GetSystemDirectoryA(buf, sizeof buf);
+        return std::string(buf, n < sizeof buf ? n : 0);
+    };
+    api.getModuleFileName = []() {
+        char buf[MAX_PATH * 4];
+        DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
+        return std::string(buf, n < sizeof buf ? n : 0);
+    };
+    return api;
+}
+
+}  // namespace
+
+FileApi& Files() {
+    static FileApi api = MakeWin32Files();
+    return api;
+}
+
+}  // namespace platform

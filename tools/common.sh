@@ -1,0 +1,45 @@
+# Shared by test.sh and demo.sh: tree layout, the test architecture and the X display.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=${KV_JOBS:-$(nproc)}
+
+# The runnable build: 32-bit where this machine runs 32-bit Wine, else the same sources as 64-bit.
+if "$root/tools/wine32-works.sh"; then run_arch=i686; else run_arch=x86_64; fi
+run_dir="$root/build/run-$run_arch"
+ship_dir="$root/build/win32"
+
+loader_for() { [ "$1" = i686 ] && echo wine || echo wine64; }
+
+start_display() {  # a private Xvfb for windows that the programs create
+  local n
+  for n in $(seq 90 130); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      xvfb_pid=$!
+      sleep 0.5
+      export DISPLAY=":$n"; mkdir -p "$1"; echo ":$n" > "$1/.display"
+      return 0
+    fi
+  done
+  echo "no free X display number" >&2; return 1
+}
+
+stop_display() {
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+stop_wineserver() {  # $1: build dir whose prefix's server is to end
+  WINEPREFIX="$1/wineprefix" wineserver -k 2>/dev/null || true
+}
+
+configure_build() {  # $1 build dir, $2 arch, further args go to cmake
+  local dir=$1 arch=$2; shift 2
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+build_shipping() {  # the 32-bit product; packs its payload with the runnable build's kvpack
+  if [ "$run_arch" = i686 ]; then ship_dir=$run_dir; return 0; fi
+  configure_build "$ship_dir" i686 -DKV_TESTS=OFF \
+      "-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;wine64;$run_dir/kvpack.exe"
+}

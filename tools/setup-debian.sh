@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a fresh Debian 12 machine (run as root).
+# Does nothing for packages that are already present.
+set -euo pipefail
+
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  updated=no
+fi
+
+for p in wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake googletest xvfb xauth make util-linux; do
+  have "$p" || need+=("$p")
+done
+
+if [ ${#need[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a Windows executable of this build under Wine, in the build tree's own Wine prefix.
+# Usage: wine-run.sh BUILD_DIR LOADER PROGRAM.exe [ARGS...]
+# LOADER is "wine" (32-bit builds) or "wine64" (64-bit test builds).
+# The prefix is created on first use; a persistent wineserver keeps later starts fast.
+set -euo pipefail
+build_dir=$1; loader=$2; shift 2
+
+export WINEPREFIX="$build_dir/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+case "$loader" in
+  wine64) export WINEARCH=win64; export WINELOADER=/usr/lib/wine/wine64; bin=/usr/lib/wine/wine64 ;;
+  *)      bin=$(command -v wine) ;;
+esac
+# Windows that tests create need an X display; without one use the display the test runner started.
+if [ -z "${DISPLAY:-}" ] && [ -f "$build_dir/.display" ]; then export DISPLAY=$(cat "$build_dir/.display"); fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$build_dir"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      "$bin" wineboot -i </dev/null >/dev/null 2>&1 || true
+    fi
+  ) 9>"$build_dir/.wineprefix.lock"
+fi
+# Keep one wineserver alive for this prefix while tests run (about 0.2 s a start instead of 4 s).
+wineserver -p </dev/null >/dev/null 2>&1 || true
+exec "$bin" "$@"
