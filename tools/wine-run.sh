@@ -4,7 +4,7 @@
 # LOADER is "wine" (32-bit builds) or "wine64" (64-bit test builds).
 # The prefix is created on first use; a persistent wineserver keeps later starts fast.
 set -euo pipefail
-build_dir=$1; loader=$2; shift 2
+mkdir -p "$1"; build_dir=$(cd "$1" && pwd); loader=$2; shift 2
 
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG=-all

@@ -1,0 +1,15 @@
+#pragma once
+// Folder path rules shared by the wizard and the integration steps.
+#include <string>
+
+namespace hosts {
+
+// Removes one trailing backslash unless the path is shorter than two characters or a drive root
+// (a letter, a colon, a backslash).
+std::string StripTrailingBackslash(const std::string& path);
+// True when the platform reports the path's attributes with the directory bit set.
+bool FolderExists(const std::string& path);
+// True when a plain file (not a folder) exists at the path.
+bool FileExists(const std::string& path);
+
+}  // namespace hosts
