@@ -45,6 +45,9 @@ struct FileApi {
     std::function<bool(const std::string& path)> createDirectory;
     std::function<bool(const std::string& path)> removeDirectory;
     std::function<bool(const std::string& from, const std::string& to, bool failIfExists)> copyFile;
+    // MoveFileExA with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH: puts a fully written
+    // file in the place of another in one step, so the target is never seen half written.
+    std::function<bool(const std::string& from, const std::string& to)> replaceFile;
     std::function<uint32_t(const std::string& path)> getAttributes;  // attr::Invalid on failure
     std::function<bool(const std::string& path, uint32_t attributes)> setAttributes;
     // FindFirstFileA / FindNextFileA / FindClose.

@@ -51,6 +51,9 @@ FileApi MakeWin32Files() {
     api.copyFile = [](const std::string& from, const std::string& to, bool failIfExists) {
         return CopyFileA(from.c_str(), to.c_str(), failIfExists) != FALSE;
     };
+    api.replaceFile = [](const std::string& from, const std::string& to) {
+        return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    };
     api.getAttributes = [](const std::string& p) -> uint32_t { return GetFileAttributesA(p.c_str()); };
     api.setAttributes = [](const std::string& p, uint32_t a) { return SetFileAttributesA(p.c_str(), a) != FALSE; };
     api.findFirst = [](const std::string& pattern, FindData* found) -> Handle {
