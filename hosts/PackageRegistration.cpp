@@ -1,0 +1,50 @@
+#include "hosts/HostMessages.h"
+#include "hosts/HostSelection.h"
+#include "hosts/IntegrationSteps.h"
+#include "hosts/ProductRecord.h"
+#include "hosts/SuiteConstants.h"
+#include "platform/Text.h"
+#include "rtl/Format.h"
+#include "rtl/Registry.h"
+
+namespace hosts {
+namespace {
+
+// The two characters of the suite version in "\dclkv40d6.bpl", counted from the end: any version
+// of the suite's design-time package for this host is an old registration.
+constexpr size_t VersionDigitFromEnd1 = 7;
+constexpr size_t VersionDigitFromEnd2 = 8;
+
+bool SameCharacter(char a, char b) {
+    return platform::CompareTextIgnoreCase(std::string(1, a), std::string(1, b)) == 0;
+}
+
+}  // namespace
+
+bool IsSuitePackageEntry(const std::string& valueName) {
+    const std::string pattern = std::string("\\") + SelectedHost().DtmPackageBinary;
+    // At least one character must stand before the backslash.
+    if (valueName.size() <= pattern.size()) return false;
+    for (size_t k = 1; k <= pattern.size(); ++k) {
+        if (k == VersionDigitFromEnd1 || k == VersionDigitFromEnd2) continue;
+        if (!SameCharacter(valueName[valueName.size() - k], pattern[pattern.size() - k])) return false;
+    }
+    return true;
+}
+
+void RegisterPackage() {
+    const HostInfo& host = SelectedHost();
+    {
+        rtl::TRegistry reg;
+        if (reg.OpenKey(msg::BorlandUserKey + std::string(host.HostRegistryKey) + msg::KnownPackagesSubKey, false)) {
+            // A snapshot first, so that deleting does not disturb the walk over the values.
+            for (const std::string& name : reg.GetValueNames())
+                if (IsSuitePackageEntry(name)) reg.DeleteValue(name);  // a value that stays is no reason to stop
+            reg.WriteString(ApplyHostMacro(rtl::Format(msg::PackageEntryFormat, InstallPath, host.DtmPackageBinary)),
+                            PackageDescription);
+        }
+    }
+    WriteProductValue(msg::VersionValue, SuiteVersion, host.HostName);
+}
+
+}  // namespace hosts
