@@ -1,0 +1,131 @@
+// kvpack: the packing command as a console tool, built from the same payload code as the installer.
+// The build uses it to turn a Data folder and a licence text into the INSTALL_DATA resource;
+// "list" and "extract" look into a packed payload without running the installer.
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "hosts/Paths.h"
+#include "payload/InstTypes.h"
+#include "payload/Streaming.h"
+#include "payload/kvpack/KvpackConsts.h"
+#include "payload/kvpack/PayloadSource.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+#include "rtl/Streams.h"
+
+namespace kvpack {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+class UsageError : public rtl::Exception {
+public:
+    UsageError() : rtl::Exception(consts::SUsage) {}
+};
+
+void PrintLine(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void LoadPayload(const std::string& file, payload::TInstallerData& data) {
+    const std::vector<uint8_t> stream = ReadPayloadStream(file);
+    rtl::TReadOnlyMemoryStream source(stream.data(), static_cast<int64_t>(stream.size()));
+    payload::ReadComponentStream(source, data);
+}
+
+// The packing command's steps in its order: licence first, so a missing licence reads no folder;
+// the file is created only after everything has been read.
+void Pack(const Arguments& args) {
+    const std::string& dataDir = args[0];
+    const std::string& licenseFile = args[1];
+    const std::string& outFile = args[2];
+    payload::TInstallerData data(nullptr);
+    data.Files().RootFolder = hosts::StripTrailingBackslash(dataDir);
+    data.License().LoadFromFile(licenseFile);
+    data.Files().ScanRootFolder();
+    {
+        rtl::TFileStream out(outFile, rtl::FileMode::Create);
+        payload::WriteResourceFile(out, consts::SPayloadResourceFileName, data);
+    }
+    PrintLine(rtl::Format(consts::SPacked, outFile, data.Files().Count(), data.License().Count()));
+}
+
+std::string Hex8(int32_t value) {
+    char text[9];
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(static_cast<uint32_t>(value)));
+    return text;
+}
+
+void List(const Arguments& args) {
+    payload::TInstallerData data(nullptr);
+    LoadPayload(args[0], data);
+    const payload::TFileCollection& files = data.Files();
+    for (int i = 0; i < files.Count(); ++i) {
+        const payload::TFileHolder& file = files.Item(i);
+        PrintLine(rtl::Format(consts::SListLine, Hex8(file.Age), file.Attr, file.Size, file.Name));
+    }
+    PrintLine(rtl::Format(consts::SLicenseLines, data.License().Count()));
+}
+
+void Extract(const Arguments& args) {
+    const std::string& tag = args[1];
+    payload::TInstallerData data(nullptr);
+    LoadPayload(args[0], data);
+    payload::TFileCollection& files = data.Files();
+    files.RootFolder = hosts::StripTrailingBackslash(args[2]);
+    int written = 0;
+    files.OnExtractFile = [&written](payload::TFileCollection&, const std::string&, bool&) { ++written; };
+    files.ExtractFolder(tag);
+    PrintLine(rtl::Format(consts::SExtracted, files.RootFolder, written, tag));
+}
+
+// The resource compiler would copy data.res with its 16-bit header into RCDATA; the installer
+// expects the bare stream, so the build binds this file instead.
+void Stream(const Arguments& args) {
+    const std::vector<uint8_t> stream = ReadPayloadStream(args[0]);
+    rtl::TFileStream out(args[1], rtl::FileMode::Create);
+    out.WriteBuffer(stream.data(), static_cast<int32_t>(stream.size()));
+}
+
+struct Command {
+    const char* name;
+    size_t argumentCount;
+    void (*run)(const Arguments&);
+};
+
+constexpr Command Commands[] = {
+    {"pack", 3, Pack},
+    {"list", 1, List},
+    {"extract", 3, Extract},
+    {"stream", 2, Stream},
+};
+
+void Run(const Arguments& args) {
+    if (args.empty()) throw UsageError();
+    for (const Command& command : Commands) {
+        if (args[0] != command.name) continue;
+        if (args.size() != command.argumentCount + 1) throw UsageError();
+        command.run(Arguments(args.begin() + 1, args.end()));
+        return;
+    }
+    throw UsageError();
+}
+
+}  // namespace
+}  // namespace kvpack
+
+int main(int argc, char** argv) {
+    try {
+        kvpack::Run(kvpack::Arguments(argv + 1, argv + argc));
+        return 0;
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::fputs(e.what(), stderr);
+        std::fputc('\n', stderr);
+        return 1;
+    }
+}
