@@ -3,12 +3,14 @@
 // and the licence text. Stored in the executable as one component stream (see Streaming.h).
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "rtl/Collection.h"
 #include "rtl/Component.h"
 #include "rtl/StringList.h"
+#include "payload/StringListProperties.h"
 
 namespace payload {
 
@@ -30,6 +32,15 @@ public:
     void ReadFromDisk(const std::string& rootFolder, const std::string& relativeName);
     // Writes the content to path with its time stamp and attributes (extraction).
     void WriteToDisk(const std::string& path) const;
+
+    const rtl::PropertyTable* StoredProperties() const override;
+    // "Data": the content, written only while the item holds some.
+    void DefineProperties(rtl::TPropertyDefiner& filer) override;
+    // Refuses an item whose content is not Size bytes long.
+    void AfterRead() override;
+
+private:
+    bool sizeRead_ = false;  // while reading: "Data" is taken only after "Size"
 };
 
 // Called before each file is extracted: the collection, the destination, and a skip flag that is
@@ -45,7 +56,9 @@ public:
 
     // True when an item's name, lower-cased, begins with \tag\ (tag lower-cased).
     bool HasFolder(const std::string& tag) const;
-    // Writes the files of the tag below RootFolder, in collection order.
+    // Writes the files of the tag below RootFolder, in collection order. First checks that no
+    // stored name of the tag leads outside RootFolder: EWriteError "Invalid file name in
+    // payload: %s" before anything is written.
     void ExtractFolder(const std::string& tag);
     // Replaces the items by the files found below RootFolder, breadth first.
     void ScanRootFolder();
@@ -75,10 +88,16 @@ public:
     // Writes this object as the resource file "install_data" into the executable's folder.
     void SaveToResourceFile(const std::string& fileName);
 
+    const rtl::PropertyTable* StoredProperties() const override;
+
 private:
-    TFileCollection* files_;
-    rtl::TStringList* license_;
-    rtl::TStringList* info_;
+    // Created in this order and destroyed in the reverse one: Info, License, then Files.
+    std::unique_ptr<TFileCollection> files_;
+    std::unique_ptr<rtl::TStringList> license_;
+    std::unique_ptr<rtl::TStringList> info_;
+    // The text lists as the stream sees them: objects with the one custom property "Strings".
+    TStringListProperties licenseProperties_;
+    TStringListProperties infoProperties_;
 };
 
 // The one installer data object of the run; owned by the application object.

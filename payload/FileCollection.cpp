@@ -1,0 +1,49 @@
+#include "payload/InstTypes.h"
+#include "payload/PayloadConsts.h"
+#include "payload/SafePath.h"
+#include "platform/Text.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+
+namespace payload {
+
+namespace {
+
+// The tag stands right after the first backslash: \T\...
+bool BelongsTo(const TFileHolder& item, const std::string& lowerTag) {
+    return platform::LowerCase(item.Name).compare(0, lowerTag.size() + 2, "\\" + lowerTag + "\\") == 0;
+}
+
+}  // namespace
+
+std::unique_ptr<rtl::TCollectionItem> TFileCollection::CreateItem() { return std::make_unique<TFileHolder>(this); }
+
+bool TFileCollection::HasFolder(const std::string& tag) const {
+    std::string lowerTag = platform::LowerCase(tag);
+    for (int i = 0; i < Count(); ++i)
+        if (BelongsTo(Item(i), lowerTag)) return true;
+    return false;
+}
+
+void TFileCollection::ExtractFolder(const std::string& tag) {
+    if (tag.empty()) return;
+    std::string lowerTag = platform::LowerCase(tag);
+    auto restOf = [&](const TFileHolder& item) { return item.Name.substr(tag.size() + 1); };
+
+    // A damaged or hostile payload must not reach outside RootFolder: refuse it before writing.
+    for (int i = 0; i < Count(); ++i) {
+        const TFileHolder& item = Item(i);
+        if (BelongsTo(item, lowerTag) && !IsSafeRelativeName(restOf(item)))
+            throw rtl::EWriteError(rtl::Format(consts::SInvalidPayloadFileName, item.Name));
+    }
+    for (int i = 0; i < Count(); ++i) {
+        const TFileHolder& item = Item(i);
+        if (!BelongsTo(item, lowerTag)) continue;
+        std::string destination = RootFolder + restOf(item);
+        bool skip = false;
+        if (OnExtractFile) OnExtractFile(*this, destination, skip);
+        if (!skip) item.WriteToDisk(destination);
+    }
+}
+
+}  // namespace payload

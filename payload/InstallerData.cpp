@@ -1,0 +1,48 @@
+#include <iterator>
+
+#include "payload/InstTypes.h"
+#include "payload/Streaming.h"
+#include "platform/Files.h"
+#include "rtl/Streams.h"
+
+namespace payload {
+
+TInstallerData* InstallerData = nullptr;
+
+namespace {
+inline constexpr char kResourceName[] = "install_data";
+}  // namespace
+
+TInstallerData::TInstallerData(rtl::TComponent* owner)
+    : rtl::TComponent(owner),
+      files_(std::make_unique<TFileCollection>()),
+      license_(std::make_unique<rtl::TStringList>()),
+      info_(std::make_unique<rtl::TStringList>()),
+      licenseProperties_(*license_),
+      infoProperties_(*info_) {}
+
+TInstallerData::~TInstallerData() = default;
+
+const rtl::PropertyTable* TInstallerData::StoredProperties() const {
+    static const rtl::PropertyInfo properties[] = {
+        rtl::ObjectProperty("Files",
+                            [](rtl::TPersistent& o) -> rtl::TPersistent* { return static_cast<TInstallerData&>(o).files_.get(); }),
+        rtl::ObjectProperty("License",
+                            [](rtl::TPersistent& o) -> rtl::TPersistent* { return &static_cast<TInstallerData&>(o).licenseProperties_; }),
+        rtl::ObjectProperty("Info",
+                            [](rtl::TPersistent& o) -> rtl::TPersistent* { return &static_cast<TInstallerData&>(o).infoProperties_; }),
+    };
+    static const rtl::PropertyTable table = {rtl::TComponent::StoredProperties(), properties, std::size(properties)};
+    return &table;
+}
+
+void TInstallerData::LoadFromResource() { ReadComponentResource(kResourceName, *this); }
+
+void TInstallerData::SaveToResourceFile(const std::string& fileName) {
+    std::string exe = platform::Files().getModuleFileName();
+    std::string path = exe.substr(0, exe.rfind('\\') + 1) + fileName;  // npos + 1 == 0: no folder
+    rtl::TFileStream file(path, rtl::FileMode::Create);
+    WriteResourceFile(file, kResourceName, *this);
+}
+
+}  // namespace payload

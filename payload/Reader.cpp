@@ -1,0 +1,228 @@
+#include "payload/Reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "rtl/Consts.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+
+namespace payload {
+
+using rtl::EReadError;
+namespace consts = rtl::consts;
+
+namespace {
+
+[[noreturn]] void InvalidValue() { throw EReadError(consts::SInvalidPropertyValue); }
+
+const rtl::PropertyInfo* FindStoredProperty(const rtl::TPersistent& object, const std::string& name) {
+    for (const rtl::PropertyTable* table = object.StoredProperties(); table; table = table->inherited)
+        for (size_t i = 0; i < table->count; ++i)
+            if (SamePropertyName(table->properties[i].name, name)) return &table->properties[i];
+    return nullptr;
+}
+
+bool IsIntegerTag(uint8_t b) {
+    auto tag = static_cast<ValueTag>(b);
+    return tag == ValueTag::Int8 || tag == ValueTag::Int16 || tag == ValueTag::Int32;
+}
+
+}  // namespace
+
+TReader::TReader(rtl::TStream& source) : TFiler(source) {
+    sourceLeft_ = std::max<int64_t>(0, source.Size() - source.Position());
+}
+
+void TReader::Fill() {
+    int32_t n = stream_.Read(buffer_.data(), static_cast<int32_t>(buffer_.size()));
+    if (n <= 0) throw EReadError(consts::SReadError);
+    bufPos_ = 0;
+    bufEnd_ = static_cast<size_t>(n);
+    sourceLeft_ = std::max<int64_t>(0, sourceLeft_ - n);
+}
+
+void TReader::Read(void* dest, size_t count) {
+    auto* out = static_cast<uint8_t*>(dest);
+    while (count > 0) {
+        if (bufPos_ == bufEnd_) Fill();
+        size_t n = std::min(count, bufEnd_ - bufPos_);
+        std::memcpy(out, buffer_.data() + bufPos_, n);
+        bufPos_ += n;
+        out += n;
+        count -= n;
+    }
+}
+
+uint8_t TReader::ReadByte() {
+    if (bufPos_ == bufEnd_) Fill();
+    return buffer_[bufPos_++];
+}
+
+uint8_t TReader::PeekByte() {
+    if (bufPos_ == bufEnd_) Fill();
+    return buffer_[bufPos_];
+}
+
+int32_t TReader::ReadInt32() {
+    uint8_t b[4];
+    Read(b, sizeof b);
+    return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                                static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+}
+
+void TReader::CheckAvailable(int64_t count) const {
+    if (count < 0 || count > Available()) throw EReadError(consts::SReadError);
+}
+
+void TReader::ReadSignature() {
+    char signature[sizeof kSignature];
+    Read(signature, sizeof signature);
+    if (std::memcmp(signature, kSignature, sizeof kSignature) != 0) throw EReadError(consts::SInvalidImage);
+}
+
+int32_t TReader::ReadInteger() {
+    switch (ReadValue()) {
+        case ValueTag::Int8: return static_cast<int8_t>(ReadByte());
+        case ValueTag::Int16: {
+            uint8_t b[2];
+            Read(b, sizeof b);
+            return static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+        }
+        case ValueTag::Int32: return ReadInt32();
+        default: InvalidValue();
+    }
+}
+
+std::string TReader::ReadString() {
+    int32_t length;
+    switch (ReadValue()) {
+        case ValueTag::String: length = ReadByte(); break;
+        case ValueTag::LongString: length = ReadInt32(); break;
+        default: InvalidValue();
+    }
+    CheckAvailable(length);
+    std::string s(static_cast<size_t>(length), '\0');
+    Read(s.data(), s.size());
+    return s;
+}
+
+std::string TReader::ReadName() {
+    std::string s(ReadByte(), '\0');
+    Read(s.data(), s.size());
+    return s;
+}
+
+void TReader::ReadListBegin() {
+    if (ReadValue() != ValueTag::List) InvalidValue();
+}
+
+bool TReader::EndOfList() { return static_cast<ValueTag>(PeekByte()) == ValueTag::Null; }
+
+void TReader::ReadListEnd() {
+    if (ReadValue() != ValueTag::Null) InvalidValue();
+}
+
+void TReader::ReadPrefix() {
+    if (PeekByte() < 0xF0) return;
+    uint8_t flags = ReadByte() & 0x0F;
+    if (flags & 2) ReadInteger();  // a child position: meaningless for the installer data
+}
+
+void TReader::ReadRootComponent(rtl::TComponent& root) {
+    ReadPrefix();
+    ReadName();  // the class name: the caller chose the object, so any name is accepted
+    std::string name = ReadName();
+    rtl::TComponent::ValidateName(name);
+    root.SetName(name);
+    while (!EndOfList()) ReadProperty(root);
+    ReadListEnd();
+    root.AfterRead();
+    if (!EndOfList()) {
+        // No child classes are known to the installer; name the child before giving up on it.
+        ReadPrefix();
+        std::string className = ReadName();
+        ReadName();
+        throw rtl::EClassNotFound(rtl::Format(consts::SClassNotFound, className));
+    }
+    ReadListEnd();
+}
+
+void TReader::ReadProperty(rtl::TPersistent& instance) {
+    std::string path = ReadName();
+    try {
+        rtl::TPersistent* object = &instance;
+        size_t start = 0;
+        for (size_t dot; (dot = path.find('.', start)) != std::string::npos; start = dot + 1) {
+            const rtl::PropertyInfo* info = FindStoredProperty(*object, path.substr(start, dot - start));
+            if (!info) throw EReadError(consts::SUnknownProperty);
+            if (info->kind != rtl::PropertyKind::Object) throw EReadError(consts::SInvalidPropertyPath);
+            object = info->getObject(*object);
+            if (!object) throw EReadError(consts::SInvalidPropertyPath);
+        }
+        std::string last = path.substr(start);
+        if (const rtl::PropertyInfo* info = FindStoredProperty(*object, last))
+            ReadStoredValue(*object, *info);
+        else
+            ReadCustomProperty(*object, last);
+    } catch (const rtl::Exception& e) {
+        throw EReadError(rtl::Format(consts::SPropertyReadError, ObjectDisplayName(instance), ".", path, e.Message()));
+    }
+}
+
+void TReader::ReadStoredValue(rtl::TPersistent& object, const rtl::PropertyInfo& info) {
+    switch (info.kind) {
+        case rtl::PropertyKind::Integer: info.setInteger(object, ReadInteger()); return;
+        case rtl::PropertyKind::String: info.setString(object, ReadString()); return;
+        case rtl::PropertyKind::Object: {
+            // Only a collection can take a value of its own; every other object keeps the one its
+            // holder created, so Nil, an identifier or a list in its place does not fit.
+            auto* collection = dynamic_cast<rtl::TCollection*>(info.getObject(object));
+            if (!collection || ReadValue() != ValueTag::Collection) InvalidValue();
+            ReadCollection(*collection);
+            return;
+        }
+    }
+}
+
+void TReader::ReadCustomProperty(rtl::TPersistent& object, const std::string& name) {
+    customName_ = name;
+    customFound_ = false;
+    object.DefineProperties(*this);
+    if (!customFound_) throw EReadError(consts::SUnknownProperty);
+}
+
+void TReader::DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>& read,
+                             const std::function<void(rtl::TValueWriter&)>&, bool) {
+    if (customFound_ || !SamePropertyName(name, customName_)) return;
+    customFound_ = true;
+    read(*this);
+}
+
+void TReader::DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>& read,
+                                   const std::function<void(rtl::TStream&)>&, bool) {
+    if (customFound_ || !SamePropertyName(name, customName_)) return;
+    customFound_ = true;
+    if (ReadValue() != ValueTag::Binary) InvalidValue();
+    int32_t length = ReadInt32();
+    CheckAvailable(length);
+    rtl::TMemoryStream block;
+    block.SetSize(length);
+    Read(block.Memory(), static_cast<size_t>(length));
+    read(block);
+}
+
+void TReader::ReadCollection(rtl::TCollection& collection) {
+    if (!EndOfList()) collection.Clear();
+    while (!EndOfList()) {
+        if (IsIntegerTag(PeekByte())) ReadInteger();  // an item index: not used
+        ReadListBegin();
+        rtl::TCollectionItem& item = collection.AddItem();
+        while (!EndOfList()) ReadProperty(item);
+        ReadListEnd();
+        item.AfterRead();
+    }
+    ReadListEnd();
+}
+
+}  // namespace payload

@@ -1,0 +1,57 @@
+#pragma once
+// The component stream reader: reads the signature and one root object into an existing
+// component, walking the property tables of the objects it reaches.
+#include <cstdint>
+#include <string>
+
+#include "payload/Filer.h"
+#include "rtl/Collection.h"
+
+namespace payload {
+
+class TReader : public TFiler, public rtl::TValueReader {
+public:
+    // Reads source from its current position; what remains of it bounds every length read.
+    explicit TReader(rtl::TStream& source);
+
+    // EReadError "Invalid stream format" unless the next four bytes are "TPF0".
+    void ReadSignature();
+    // The root's optional prefix, class name (not compared), object name, properties and child list.
+    void ReadRootComponent(rtl::TComponent& root);
+
+    int32_t ReadInteger() override;
+    std::string ReadString() override;
+    void ReadListBegin() override;
+    bool EndOfList() override;
+    void ReadListEnd() override;
+
+    void DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>& read,
+                        const std::function<void(rtl::TValueWriter&)>& write, bool hasData) override;
+    void DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>& read,
+                              const std::function<void(rtl::TStream&)>& write, bool hasData) override;
+
+private:
+    void ReadPrefix();
+    std::string ReadName();
+    void ReadProperty(rtl::TPersistent& instance);
+    void ReadStoredValue(rtl::TPersistent& object, const rtl::PropertyInfo& info);
+    void ReadCustomProperty(rtl::TPersistent& object, const std::string& name);
+    void ReadCollection(rtl::TCollection& collection);
+
+    ValueTag ReadValue() { return static_cast<ValueTag>(ReadByte()); }
+    uint8_t PeekByte();
+    uint8_t ReadByte();
+    int32_t ReadInt32();
+    void Read(void* dest, size_t count);
+    // "Stream read error" before anything of that length is allocated, when the source cannot
+    // hold it any more.
+    void CheckAvailable(int64_t count) const;
+    int64_t Available() const { return static_cast<int64_t>(bufEnd_ - bufPos_) + sourceLeft_; }
+    void Fill();
+
+    int64_t sourceLeft_;        // bytes of the source not yet taken into the buffer
+    std::string customName_;    // the custom property being looked for
+    bool customFound_ = false;
+};
+
+}  // namespace payload

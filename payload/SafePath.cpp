@@ -1,0 +1,44 @@
+#include "payload/SafePath.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace payload {
+
+namespace {
+
+// Names that Windows opens as devices in every folder, whatever the extension.
+const char* const kDeviceNames[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                    "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                    "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9", "CONIN$", "CONOUT$"};
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool IsDeviceName(const std::string& component) {
+    std::string base = component.substr(0, component.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    std::transform(base.begin(), base.end(), base.begin(), UpperAscii);
+    return std::any_of(std::begin(kDeviceNames), std::end(kDeviceNames), [&](const char* d) { return base == d; });
+}
+
+bool IsSafeComponent(const std::string& component) {
+    if (component.find_first_not_of(". ") == std::string::npos) return false;  // also the empty one
+    if (component.find_first_of(":/") != std::string::npos) return false;
+    return !IsDeviceName(component);
+}
+
+}  // namespace
+
+bool IsSafeRelativeName(const std::string& rest) {
+    if (rest.empty() || rest[0] != '\\') return false;
+    size_t start = 1;
+    for (;;) {
+        size_t end = rest.find('\\', start);
+        if (!IsSafeComponent(rest.substr(start, end == std::string::npos ? std::string::npos : end - start)))
+            return false;
+        if (end == std::string::npos) return true;
+        start = end + 1;
+    }
+}
+
+}  // namespace payload

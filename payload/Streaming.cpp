@@ -1,0 +1,77 @@
+#include "payload/Streaming.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "payload/Reader.h"
+#include "payload/Writer.h"
+#include "platform/Resources.h"
+#include "rtl/Consts.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+
+namespace payload {
+
+namespace {
+
+inline constexpr uint16_t kRtRcData = 10;
+inline constexpr uint16_t kResourceMemoryFlags = 0x1030;  // moveable, pure, discardable
+inline constexpr size_t kMaxResourceNameLength = 63;
+
+void PutUInt16(std::vector<uint8_t>& out, uint16_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+// A 16-bit resource file entry header: type by number, name by text, flags, and a length that
+// is filled in once the data has been written.
+std::vector<uint8_t> ResourceHeader(const std::string& name) {
+    std::vector<uint8_t> header{0xFF};
+    PutUInt16(header, kRtRcData);
+    for (char c : name.substr(0, kMaxResourceNameLength))
+        header.push_back(static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+    header.push_back(0);
+    PutUInt16(header, kResourceMemoryFlags);
+    header.insert(header.end(), 4, 0);
+    return header;
+}
+
+}  // namespace
+
+void ReadComponentStream(rtl::TStream& source, rtl::TComponent& root) {
+    TReader reader(source);
+    reader.ReadSignature();
+    reader.ReadRootComponent(root);
+}
+
+void WriteComponentStream(rtl::TStream& target, const rtl::TComponent& root) {
+    TWriter writer(target);
+    writer.WriteSignature();
+    writer.WriteRootComponent(root);
+    writer.FlushBuffer();
+}
+
+void WriteResourceFile(rtl::TStream& target, const std::string& name, const rtl::TComponent& root) {
+    std::vector<uint8_t> header = ResourceHeader(name);
+    target.WriteBuffer(header.data(), static_cast<int32_t>(header.size()));
+    int64_t dataStart = target.Position();
+    WriteComponentStream(target, root);  // its writer has emptied its buffer when this returns
+    int64_t length = target.Position() - dataStart;
+    auto u = static_cast<uint32_t>(length);
+    uint8_t lengthBytes[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
+                              static_cast<uint8_t>(u >> 24)};
+    target.SetPosition(dataStart - 4);
+    target.WriteBuffer(lengthBytes, sizeof lengthBytes);
+    target.SetPosition(dataStart + length);
+}
+
+void ReadComponentResource(const std::string& name, rtl::TComponent& root) {
+    platform::ResourceBytes bytes;
+    if (!platform::Resources().findOwnRcData(name, &bytes))
+        throw rtl::EResNotFound(rtl::Format(rtl::consts::SResNotFound, name));
+    rtl::TReadOnlyMemoryStream source(bytes.data, bytes.size);
+    ReadComponentStream(source, root);
+}
+
+}  // namespace payload

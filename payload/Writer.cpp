@@ -1,0 +1,170 @@
+#include "payload/Writer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace payload {
+
+namespace {
+inline constexpr size_t kMaxShortLength = 255;
+}  // namespace
+
+TWriter::~TWriter() {
+    try {
+        FlushBuffer();
+    } catch (...) {
+    }
+}
+
+void TWriter::FlushBuffer() {
+    size_t n = bufPos_;
+    bufPos_ = 0;  // what failed to go out is not retried
+    stream_.WriteBuffer(buffer_.data(), static_cast<int32_t>(n));
+}
+
+void TWriter::Write(const void* data, size_t count) {
+    auto* in = static_cast<const uint8_t*>(data);
+    while (count > 0) {
+        if (bufPos_ == buffer_.size()) FlushBuffer();
+        size_t n = std::min(count, buffer_.size() - bufPos_);
+        std::memcpy(buffer_.data() + bufPos_, in, n);
+        bufPos_ += n;
+        in += n;
+        count -= n;
+    }
+}
+
+void TWriter::WriteInt32(int32_t v) {
+    auto u = static_cast<uint32_t>(v);
+    uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
+                    static_cast<uint8_t>(u >> 24)};
+    Write(b, sizeof b);
+}
+
+void TWriter::WriteSignature() { Write(kSignature, sizeof kSignature); }
+
+void TWriter::WriteName(const std::string& name) {
+    size_t length = std::min(name.size(), kMaxShortLength);
+    WriteByte(static_cast<uint8_t>(length));
+    Write(name.data(), length);
+}
+
+void TWriter::WriteInteger(int32_t value) {
+    if (value >= -128 && value <= 127) {
+        WriteValue(ValueTag::Int8);
+        WriteByte(static_cast<uint8_t>(value));
+    } else if (value >= -32768 && value <= 32767) {
+        WriteValue(ValueTag::Int16);
+        auto u = static_cast<uint16_t>(value);
+        uint8_t b[2] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8)};
+        Write(b, sizeof b);
+    } else {
+        WriteValue(ValueTag::Int32);
+        WriteInt32(value);
+    }
+}
+
+void TWriter::WriteString(const std::string& value) {
+    if (value.size() <= kMaxShortLength) {
+        WriteValue(ValueTag::String);
+        WriteByte(static_cast<uint8_t>(value.size()));
+    } else {
+        WriteValue(ValueTag::LongString);
+        WriteInt32(static_cast<int32_t>(value.size()));
+    }
+    Write(value.data(), value.size());
+}
+
+void TWriter::WriteListBegin() { WriteValue(ValueTag::List); }
+void TWriter::WriteListEnd() { WriteValue(ValueTag::Null); }
+
+void TWriter::WriteRootComponent(const rtl::TComponent& root) {
+    // Announcing custom properties binds the callbacks of both directions, so the walk needs a
+    // non-const object; the writer calls only the ones that read the object.
+    auto& object = const_cast<rtl::TComponent&>(root);
+    WriteName(object.ClassName());
+    WriteName(object.Name());
+    WriteProperties(object);
+    WriteListEnd();
+    WriteListEnd();  // the children: the installer's objects own no streamed components
+}
+
+void TWriter::WriteProperties(rtl::TPersistent& object) {
+    WriteStoredProperties(object, object.StoredProperties());
+    object.DefineProperties(*this);
+}
+
+void TWriter::WriteStoredProperties(rtl::TPersistent& object, const rtl::PropertyTable* table) {
+    if (!table) return;
+    WriteStoredProperties(object, table->inherited);  // inherited properties come first
+    for (size_t i = 0; i < table->count; ++i) WriteProperty(object, table->properties[i]);
+}
+
+void TWriter::WriteProperty(rtl::TPersistent& object, const rtl::PropertyInfo& info) {
+    if (!info.stored) return;
+    switch (info.kind) {
+        case rtl::PropertyKind::Integer: {
+            int32_t value = info.getInteger(object);
+            if (value == info.defaultValue) return;
+            WritePropName(info.name);
+            WriteInteger(value);
+            return;
+        }
+        case rtl::PropertyKind::String: {
+            std::string value = info.getString(object);
+            if (value.empty()) return;
+            WritePropName(info.name);
+            WriteString(value);
+            return;
+        }
+        case rtl::PropertyKind::Object: {
+            rtl::TPersistent* held = info.getObject(object);
+            if (!held) return;
+            if (auto* collection = dynamic_cast<rtl::TCollection*>(held)) {
+                WritePropName(info.name);
+                WriteCollection(*collection);
+                return;
+            }
+            // A plain object writes no value of its own: its properties go under a dotted path.
+            std::string saved = pathPrefix_;
+            pathPrefix_ += info.name;
+            pathPrefix_ += '.';
+            WriteProperties(*held);
+            pathPrefix_ = saved;
+            return;
+        }
+    }
+}
+
+void TWriter::WriteCollection(rtl::TCollection& collection) {
+    WriteValue(ValueTag::Collection);
+    std::string saved = pathPrefix_;
+    pathPrefix_.clear();  // an item's names never carry a path
+    for (int i = 0; i < collection.Count(); ++i) {
+        WriteListBegin();
+        WriteProperties(collection.ItemAt(i));
+        WriteListEnd();
+    }
+    pathPrefix_ = saved;
+    WriteListEnd();
+}
+
+void TWriter::DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>&,
+                             const std::function<void(rtl::TValueWriter&)>& write, bool hasData) {
+    if (!hasData) return;
+    WritePropName(name);
+    write(*this);
+}
+
+void TWriter::DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>&,
+                                   const std::function<void(rtl::TStream&)>& write, bool hasData) {
+    if (!hasData) return;
+    rtl::TMemoryStream block;
+    write(block);
+    WritePropName(name);
+    WriteValue(ValueTag::Binary);
+    WriteInt32(static_cast<int32_t>(block.Size()));
+    Write(block.Memory(), block.Bytes().size());
+}
+
+}  // namespace payload

@@ -1,0 +1,49 @@
+#pragma once
+// The component stream writer: writes the signature and one root object, walking the property
+// tables of the objects it reaches and choosing the narrowest encoding for each value.
+#include <cstdint>
+#include <string>
+
+#include "payload/Filer.h"
+#include "rtl/Collection.h"
+
+namespace payload {
+
+class TWriter : public TFiler, public rtl::TValueWriter {
+public:
+    explicit TWriter(rtl::TStream& target) : TFiler(target) {}
+    // Empties the buffer into the target. On the way out of an error the first error is the one
+    // reported, so a failure here is dropped; call FlushBuffer to see it.
+    ~TWriter();
+
+    // "Stream write error" when the target takes fewer bytes than given.
+    void FlushBuffer();
+    void WriteSignature();
+    void WriteRootComponent(const rtl::TComponent& root);
+
+    void WriteInteger(int32_t value) override;
+    void WriteString(const std::string& value) override;
+    void WriteListBegin() override;
+    void WriteListEnd() override;
+
+    void DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>& read,
+                        const std::function<void(rtl::TValueWriter&)>& write, bool hasData) override;
+    void DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>& read,
+                              const std::function<void(rtl::TStream&)>& write, bool hasData) override;
+
+private:
+    void WriteProperties(rtl::TPersistent& object);
+    void WriteStoredProperties(rtl::TPersistent& object, const rtl::PropertyTable* table);
+    void WriteProperty(rtl::TPersistent& object, const rtl::PropertyInfo& info);
+    void WriteCollection(rtl::TCollection& collection);
+    void WritePropName(const std::string& name) { WriteName(pathPrefix_ + name); }
+    void WriteName(const std::string& name);
+    void WriteValue(ValueTag tag) { WriteByte(static_cast<uint8_t>(tag)); }
+    void WriteByte(uint8_t b) { Write(&b, 1); }
+    void WriteInt32(int32_t v);
+    void Write(const void* data, size_t count);
+
+    std::string pathPrefix_;  // "License." while the text list's properties are written
+};
+
+}  // namespace payload
