@@ -1,0 +1,68 @@
+// Compiles the suite's packages with the IDE's own tools through a generated batch file, and
+// leaves instructions for compiling by hand when that does not produce both binaries.
+#include <string>
+
+#include "hosts/CompileMessages.h"
+#include "hosts/HostSelection.h"
+#include "hosts/IntegrationSteps.h"
+#include "hosts/Paths.h"
+#include "hosts/RebuildBatch.h"
+#include "platform/Files.h"
+#include "platform/Process.h"
+#include "platform/Ui.h"
+#include "rtl/Exceptions.h"
+#include "rtl/StringList.h"
+#include "rtl/TextLines.h"
+
+namespace hosts {
+namespace {
+
+// Where the run-time binary ends up and where the design-time one must stay; relative to
+// InstallPath, the current folder while compiling.
+std::string SystemRtmBinary(const HostInfo& host, const std::string& systemFolder) {
+    return systemFolder + "\\" + host.RtmPackageBinary;
+}
+std::string LibDtmBinary(const HostInfo& host) { return std::string("Lib\\") + host.DtmPackageBinary; }
+
+void SaveLines(std::vector<std::string> lines, const std::string& path) {
+    rtl::TStringList list;
+    list.Assign(std::move(lines));
+    list.SaveToFile(path);
+}
+
+// Runs the batch in a hidden console and waits for it however long the tools take.
+void RunBatch() {
+    auto& processes = platform::Processes();
+    platform::FileHandle process(processes.createProcess(compile::BatchFileName, compile::ConsoleTitle, true));
+    if (!process.Valid()) throw rtl::Exception(compile::StartFailed);
+    processes.waitForProcess(process.Get());
+}
+
+}  // namespace
+
+std::string GetSystemFolder() { return StripTrailingBackslash(platform::Files().getSystemDirectory()); }
+
+void CompilePackages(IInstallationView& view) {
+    const HostInfo& host = SelectedHost();
+    auto& files = platform::Files();
+
+    files.setCurrentDirectory(InstallPath);
+    // Binaries of an earlier installation must not pass for this compilation's result.
+    files.deleteFile(SystemRtmBinary(host, GetSystemFolder()));
+    files.deleteFile(LibDtmBinary(host));
+
+    SaveLines(RebuildBatchLines(host, {InstallPath, HostRootPath, GetSystemFolder()}), compile::BatchFileName);
+    RunBatch();
+    platform::Ui().bringApplicationToFront();
+
+    const std::string systemFolder = GetSystemFolder();
+    if (FileExists(SystemRtmBinary(host, systemFolder)) && FileExists(LibDtmBinary(host))) {
+        view.SetCompilingState(CheckState::Checked);
+        return;
+    }
+    view.SetCompilingState(CheckState::Unchecked);
+    SaveLines(rtl::SplitLines(ManualCompileInstructions(host, systemFolder)), compile::InstructionFileName);
+    platform::Processes().winExec(compile::OpenInstructionsCommand);
+}
+
+}  // namespace hosts

@@ -1,0 +1,212 @@
+// Package compilation end to end: the real rebuild.bat through Wine's real cmd.exe, running the
+// fake IDE tools, with the run-time package landing in Wine's real system folder. Notepad and
+// bringing the window to the front are replaced and recorded.
+#include <gtest/gtest.h>
+
+#include "hosts/HostTable.h"
+#include "hosts/IntegrationSteps.h"
+#include "hosts/RebuildBatch.h"
+#include "platform/Process.h"
+#include "platform/Text.h"
+#include "rtl/Exceptions.h"
+#include "rtl/TextLines.h"
+#include "tests/integration/HostScenario.h"
+
+namespace {
+
+constexpr int Delphi6 = 2;
+constexpr int CBuilder6 = 5;
+using hosts::CheckState;
+using Lines = std::vector<std::string>;
+
+// Records Notepad and the call to the front; removes what the batch put into the system folder.
+class CompileRun {
+public:
+    explicit CompileRun(int host)
+        : host_(hosts::HostTable[host]),
+          notepad_(platform::Processes().winExec, [this](const std::string& command) {
+              opened.push_back(command);
+              return true;
+          }),
+          front_(platform::Ui().bringApplicationToFront, [this] { ++broughtToFront; }) {
+        RemoveSystemCopies();
+    }
+    ~CompileRun() { RemoveSystemCopies(); }
+
+    std::string SystemRtmBinary() const { return hosts::GetSystemFolder() + "\\" + host_.RtmPackageBinary; }
+
+    Lines opened;
+    int broughtToFront = 0;
+
+private:
+    void RemoveSystemCopies() {
+        platform::Files().deleteFile(SystemRtmBinary());
+        platform::Files().deleteFile(hosts::GetSystemFolder() + "\\" + host_.DtmPackageBinary);
+    }
+
+    const hosts::HostInfo& host_;
+    platform::ScopedOverride<decltype(platform::ProcessApi::winExec)> notepad_;
+    platform::ScopedOverride<decltype(platform::UiApi::bringApplicationToFront)> front_;
+};
+
+struct ToolRun {
+    std::string tool, folder, args;
+};
+
+std::vector<ToolRun> ToolRuns(const fixture::FakeIde& ide) {
+    std::vector<ToolRun> runs;
+    for (const auto& line : ide.ToolRuns()) {
+        size_t a = line.find('\t'), b = line.find('\t', a + 1);
+        runs.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
+    }
+    return runs;
+}
+
+// What each host's tools are run with, in the batch's order.
+Lines ExpectedToolCalls(const hosts::HostInfo& host) {
+    std::string rtm = host.RtmPackageSource, dtm = host.DtmPackageSource;
+    auto base = [](const std::string& f) { return f.substr(0, f.find('.')); };
+    if (rtm.find(".dpk") != std::string::npos) return {"dcc32 " + rtm, "dcc32 " + dtm};
+    if (std::string(host.RtmPrecompileCommand).rfind("rem ", 0) == 0)
+        return {"make -B -f" + rtm, "make -B -f" + dtm};
+    return {"bpr2mak " + rtm, "bpr2mak " + dtm, "make -B -f" + base(rtm) + ".mak", "make -B -f" + base(dtm) + ".mak"};
+}
+
+std::string Lib(const test::HostScenario& s, const char* file) { return s.InstallPath() + "\\Lib\\" + file; }
+
+// ---- Compiled ----
+
+TEST(CompilePackages, EveryHostCompilesWithItsOwnToolsInTheLibFolder) {
+    for (int i = 0; i < hosts::HostCount; ++i) {
+        const auto& host = hosts::HostTable[i];
+        SCOPED_TRACE(host.HostName);
+        test::HostScenario s(i, "My Korvane");  // blanks in both folders
+        CompileRun run(i);
+        test::RecordingView view;
+        hosts::CompilePackages(view);
+
+        EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Checked});
+        EXPECT_TRUE(test::FileExists(run.SystemRtmBinary())) << "run-time package in the system folder";
+        EXPECT_TRUE(test::FileExists(Lib(s, host.DtmPackageBinary))) << "design-time package stays in Lib";
+        EXPECT_FALSE(test::FileExists(Lib(s, host.RtmPackageBinary))) << "the batch deletes its run-time copy";
+        EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\rebuild.bat"),
+                  rtl::JoinLinesCrLf(hosts::RebuildBatchLines(host, {s.InstallPath(), s.Ide().RootDir(), hosts::GetSystemFolder()})));
+        EXPECT_FALSE(test::FileExists(s.InstallPath() + "\\error.log"));
+        EXPECT_TRUE(run.opened.empty());
+        EXPECT_EQ(run.broughtToFront, 1);
+        EXPECT_EQ(platform::CompareTextIgnoreCase(platform::Files().getCurrentDirectory(), s.InstallPath()), 0);
+
+        Lines calls;
+        for (const auto& r : ToolRuns(s.Ide())) {
+            calls.push_back(r.tool + " " + r.args);
+            EXPECT_EQ(platform::CompareTextIgnoreCase(r.folder, s.InstallPath() + "\\Lib"), 0) << r.folder;
+        }
+        EXPECT_EQ(calls, ExpectedToolCalls(host));
+    }
+}
+
+TEST(CompilePackages, SuccessLeavesAnEarlierInstructionFileInPlace) {
+    test::HostScenario s(Delphi6);
+    CompileRun run(Delphi6);
+    test::WriteWholeFile(s.InstallPath() + "\\error.log", "from an earlier run\r\n");
+    test::RecordingView view;
+    hosts::CompilePackages(view);
+
+    EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Checked});
+    EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\error.log"), "from an earlier run\r\n");
+    EXPECT_TRUE(run.opened.empty());
+}
+
+// ---- Not compiled ----
+
+TEST(CompilePackages, FailingToolsLeaveInstructionsAndOpenThemInNotepad) {
+    test::HostScenario s(Delphi6);
+    CompileRun run(Delphi6);
+    s.Ide().FailTools();
+    test::RecordingView view;
+    hosts::CompilePackages(view);
+
+    EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
+    const std::string instructions = test::ReadWholeFile(s.InstallPath() + "\\error.log");
+    EXPECT_EQ(instructions, rtl::JoinLinesCrLf(rtl::SplitLines(
+                                hosts::ManualCompileInstructions(hosts::HostTable[Delphi6], hosts::GetSystemFolder()))));
+    for (const std::string& named : Lines{"\"kv40d6.dpk\"", "\"dclkv40d6.dpk\"", "\"kv40d6.bpl\"", " Delphi 6 IDE",
+                                     "\"" + hosts::GetSystemFolder() + "\""})
+        EXPECT_NE(instructions.find(named), std::string::npos) << named;
+    EXPECT_EQ(run.opened, Lines{"notepad error.log"});
+    EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\rebuild.bat"));
+    EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
+    EXPECT_EQ(ToolRuns(s.Ide()).size(), 2u) << "the batch goes on after a failing tool";
+}
+
+TEST(CompilePackages, ADesignTimePackageAloneIsAFailure) {
+    test::HostScenario s(CBuilder6);
+    CompileRun run(CBuilder6);
+    s.Ide().FailTools({"kv40c6.mak"});
+    test::RecordingView view;
+    hosts::CompilePackages(view);
+
+    EXPECT_TRUE(test::FileExists(Lib(s, "dclkv40c6.bpl")));
+    EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
+    EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
+    EXPECT_EQ(run.opened, Lines{"notepad error.log"});
+}
+
+TEST(CompilePackages, BinariesOfAnEarlierInstallationDoNotCount) {
+    test::HostScenario s(Delphi6);
+    CompileRun run(Delphi6);
+    test::WriteWholeFile(run.SystemRtmBinary(), "old");
+    test::WriteWholeFile(Lib(s, "dclkv40d6.bpl"), "old");
+    s.Ide().FailTools();
+    test::RecordingView view;
+    hosts::CompilePackages(view);
+
+    EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
+    EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
+    EXPECT_FALSE(test::FileExists(Lib(s, "dclkv40d6.bpl")));
+}
+
+TEST(CompilePackages, ABatchThatCannotStartRaisesAndLeavesTheStateAlone) {
+    test::HostScenario s(Delphi6);
+    CompileRun run(Delphi6);
+    std::string startedWith, title;
+    bool hidden = false;
+    platform::ScopedOverride<decltype(platform::ProcessApi::createProcess)> refuse(
+        platform::Processes().createProcess, [&](const std::string& command, const std::string& t, bool h) {
+            startedWith = command;
+            title = t;
+            hidden = h;
+            return platform::InvalidHandle;
+        });
+    test::RecordingView view;
+    try {
+        hosts::CompilePackages(view);
+        ADD_FAILURE() << "no error raised";
+    } catch (const rtl::Exception& e) {
+        EXPECT_EQ(e.Message(), "Error occured when trying to compile packages. Compilation is not done.");
+    }
+    EXPECT_EQ(startedWith, "rebuild.bat");
+    EXPECT_EQ(title, "Compile Korvane packages");
+    EXPECT_TRUE(hidden);
+    EXPECT_TRUE(view.states.empty()) << "cbCompiling stays grayed";
+    EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\rebuild.bat"));
+    EXPECT_FALSE(test::FileExists(s.InstallPath() + "\\error.log"));
+    EXPECT_TRUE(run.opened.empty());
+    EXPECT_EQ(run.broughtToFront, 0);
+}
+
+// ---- The system folder ----
+
+TEST(GetSystemFolder, DropsOneTrailingBackslashButKeepsADriveRoot) {
+    EXPECT_NE(hosts::GetSystemFolder(), "");
+    EXPECT_NE(hosts::GetSystemFolder().back(), '\\');
+    for (auto [reported, expected] : {std::pair{"C:\\WINDOWS\\SYSTEM32\\", "C:\\WINDOWS\\SYSTEM32"},
+                                      std::pair{"C:\\WINNT\\system32", "C:\\WINNT\\system32"},
+                                      std::pair{"C:\\", "C:\\"}}) {
+        platform::ScopedOverride<decltype(platform::FileApi::getSystemDirectory)> sys(
+            platform::Files().getSystemDirectory, [r = std::string(reported)] { return r; });
+        EXPECT_EQ(hosts::GetSystemFolder(), expected);
+    }
+}
+
+}  // namespace
