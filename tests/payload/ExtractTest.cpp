@@ -1,0 +1,247 @@
+// Folder tags and extraction of the payload's files onto the real file system under Wine.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "payload/InstTypes.h"
+#include "platform/Files.h"
+#include "platform/Seam.h"
+#include "rtl/Exceptions.h"
+#include "tests/payload/StreamBytes.h"
+#include "tests/support/TempDir.h"
+
+using payload::TFileCollection;
+using payload::TInstallerData;
+
+namespace {
+
+constexpr int32_t kMarch2002 = 745366348;  // 13 March 2002, 12:26:24 local time
+
+uint32_t LastWriteDosTime(const std::string& path) {
+    auto& files = platform::Files();
+    platform::FileHandle h(files.createFile(path, platform::access::Read, platform::share::Read,
+                                            platform::disposition::OpenExisting, platform::attr::Normal));
+    uint32_t dos = 0;
+    EXPECT_TRUE(h.Valid() && files.getLastWriteDosTime(h.Get(), &dos)) << path;
+    return dos;
+}
+
+std::string ContentOf(const payload::TFileHolder& item) { return std::string(item.Content.begin(), item.Content.end()); }
+
+class Extraction : public ::testing::Test {
+protected:
+    Extraction() : data(nullptr), root(dir.Path() + "\\Korvane") { data.Files().RootFolder = root; }
+    TFileCollection& files() { return data.Files(); }
+
+    test::TempDir dir;
+    TInstallerData data;
+    std::string root;
+};
+
+}  // namespace
+
+TEST(FolderTag, BelongsOnlyRightAfterTheFirstBackslashWithoutRegardToCase) {
+    TInstallerData data(nullptr);
+    test::AddFile(data.Files(), "\\D5\\Lib\\x.dcu", 1);
+    EXPECT_TRUE(data.Files().HasFolder("d5"));
+    EXPECT_TRUE(data.Files().HasFolder("D5"));
+    EXPECT_FALSE(data.Files().HasFolder("d6"));
+    EXPECT_FALSE(data.Files().HasFolder("Lib"));
+    EXPECT_FALSE(data.Files().HasFolder(""));
+
+    TInstallerData others(nullptr);
+    test::AddFile(others.Files(), "\\d5x\\a.txt", 1);
+    test::AddFile(others.Files(), "\\common\\d5\\a.txt", 1);
+    test::AddFile(others.Files(), "\\readme.txt", 1);
+    test::AddFile(others.Files(), "d5\\a.txt", 1);
+    EXPECT_FALSE(others.Files().HasFolder("d5"));
+    EXPECT_FALSE(others.Files().HasFolder("readme.txt"));
+    EXPECT_TRUE(others.Files().HasFolder("common"));
+}
+
+TEST_F(Extraction, WritesContentTimeStampAndAttributesBelowTheRoot) {
+    test::AddFile(files(), "\\common\\Sources\\Kv.pas", 4143, kMarch2002, 32);
+    test::AddFile(files(), "\\common\\ReadOnly.txt", 10, kMarch2002, 1 | 32);
+    test::AddFile(files(), "\\common\\Hidden.txt", 2, kMarch2002, 2);
+    test::AddFile(files(), "\\common\\Empty.txt", 0, kMarch2002, 32);
+    test::AddFile(files(), "\\d5\\NotThisTag.txt", 4);
+    files().ExtractFolder("common");
+
+    EXPECT_EQ(test::ReadWholeFile(root + "\\Sources\\Kv.pas"), ContentOf(files().Item(0)));
+    EXPECT_EQ(LastWriteDosTime(root + "\\Sources\\Kv.pas"), static_cast<uint32_t>(kMarch2002));
+    EXPECT_EQ(test::Attributes(root + "\\Sources\\Kv.pas"), 32u);
+    EXPECT_EQ(test::Attributes(root + "\\ReadOnly.txt"), 33u);
+    EXPECT_EQ(LastWriteDosTime(root + "\\ReadOnly.txt"), static_cast<uint32_t>(kMarch2002));
+    EXPECT_EQ(test::Attributes(root + "\\Hidden.txt") & 2u, 2u);
+    EXPECT_EQ(test::ReadWholeFile(root + "\\Empty.txt"), "");
+    EXPECT_EQ(LastWriteDosTime(root + "\\Empty.txt"), static_cast<uint32_t>(kMarch2002));
+    EXPECT_FALSE(test::FileExists(root + "\\NotThisTag.txt"));
+}
+
+TEST_F(Extraction, UnknownAgeKeepsTheTimeOfWriting) {
+    test::AddFile(files(), "\\common\\now.txt", 3, -1, 32);
+    files().ExtractFolder("common");
+    uint32_t dos = LastWriteDosTime(root + "\\now.txt");
+    EXPECT_GE((dos >> 25) + 1980, 2020u);  // written today, not in 2002 or at the DOS epoch
+}
+
+TEST_F(Extraction, TagMatchesWithoutCaseAndTheDestinationKeepsTheStoredCase) {
+    test::AddFile(files(), "\\D5\\Lib\\X.dcu", 5);
+    test::AddFile(files(), "\\d5x\\a.txt", 1);
+    test::AddFile(files(), "\\common\\d5\\b.txt", 1);
+    test::AddFile(files(), "\\readme.txt", 1);
+    std::vector<std::string> destinations;
+    files().OnExtractFile = [&](TFileCollection& sender, const std::string& destination, bool& skip) {
+        EXPECT_EQ(&sender, &files());
+        EXPECT_FALSE(skip);
+        destinations.push_back(destination);
+    };
+    files().ExtractFolder("d5");
+    EXPECT_EQ(destinations, std::vector<std::string>{root + "\\Lib\\X.dcu"});
+    EXPECT_EQ(test::ReadWholeFile(root + "\\Lib\\X.dcu"), ContentOf(files().Item(0)));
+    EXPECT_FALSE(test::FileExists(root + "\\a.txt"));
+    EXPECT_FALSE(test::FileExists(root + "\\b.txt"));
+}
+
+TEST_F(Extraction, EmptyTagOrTagWithoutFilesWritesNothing) {
+    test::AddFile(files(), "\\common\\a.txt", 1);
+    int calls = 0;
+    files().OnExtractFile = [&](TFileCollection&, const std::string&, bool&) { ++calls; };
+    files().ExtractFolder("");
+    files().ExtractFolder("c6");
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(test::Attributes(root), platform::attr::Invalid);
+}
+
+TEST_F(Extraction, SkippedFileAndItsFolderAreNotCreated) {
+    test::AddFile(files(), "\\common\\first.txt", 1);
+    test::AddFile(files(), "\\common\\Skipped\\second.txt", 2);
+    test::AddFile(files(), "\\common\\third.txt", 3);
+    files().OnExtractFile = [&](TFileCollection&, const std::string& destination, bool& skip) {
+        skip = destination.find("Skipped") != std::string::npos;
+    };
+    files().ExtractFolder("common");
+    EXPECT_TRUE(test::FileExists(root + "\\first.txt"));
+    EXPECT_EQ(test::Attributes(root + "\\Skipped"), platform::attr::Invalid);
+    EXPECT_TRUE(test::FileExists(root + "\\third.txt"));
+}
+
+TEST_F(Extraction, LaterWriteToTheSameDestinationWins) {
+    test::AddFile(files(), "\\common\\same.txt", 3);
+    payload::TFileHolder& later = test::AddFile(files(), "\\vcl5\\same.txt", 6);
+    later.Content.assign({'l', 'a', 't', 'e', 'r', '!'});
+    files().ExtractFolder("common");
+    files().ExtractFolder("vcl5");
+    EXPECT_EQ(test::ReadWholeFile(root + "\\same.txt"), "later!");
+}
+
+TEST_F(Extraction, NamesLeadingOutOfTheRootAreRefusedBeforeAnythingIsWritten) {
+    const char* const hostile[] = {
+        "\\common\\..\\..\\Windows\\x.dll", "\\common\\a\\\\b",      "\\common\\C:\\x",
+        "\\common\\sub\\..\\..\\x",        "\\common\\..",          "\\common\\",
+        "\\common\\../../x",               "\\common\\.. \\x",      "\\common\\...\\x",
+        "\\common\\a\\.\\b",               "\\common\\NUL",         "\\common\\com1.txt",
+        "\\common\\file.txt:stream",       "\\common\\a\\",
+    };
+    for (const char* name : hostile) {
+        SCOPED_TRACE(name);
+        TInstallerData payload(nullptr);
+        payload.Files().RootFolder = root;
+        test::AddFile(payload.Files(), "\\common\\good.txt", 4);
+        test::AddFile(payload.Files(), name, 4);
+        int calls = 0;
+        payload.Files().OnExtractFile = [&](TFileCollection&, const std::string&, bool&) { ++calls; };
+        try {
+            payload.Files().ExtractFolder("common");
+            FAIL() << "extracted";
+        } catch (const rtl::EWriteError& e) {
+            EXPECT_EQ(e.Message(), std::string("Invalid file name in payload: ") + name);
+        }
+        EXPECT_EQ(calls, 0);
+        EXPECT_EQ(test::Attributes(root), platform::attr::Invalid);
+        EXPECT_FALSE(test::FileExists(dir.Path() + "\\x"));
+        // Another tag's files are not held back by it.
+        EXPECT_NO_THROW(payload.Files().ExtractFolder("d5"));
+    }
+}
+
+TEST_F(Extraction, ReadOnlyDestinationStopsTheExtractionThere) {
+    test::AddFile(files(), "\\common\\1.txt", 1);
+    test::AddFile(files(), "\\common\\locked.txt", 2);
+    test::AddFile(files(), "\\common\\3.txt", 3);
+    test::MakeFolders(root);
+    const std::string locked = root + "\\locked.txt";
+    test::WriteWholeFile(locked, "old");
+    ASSERT_TRUE(platform::Files().setAttributes(locked, platform::attr::ReadOnly));
+
+    // Deleting the read-only file is refused for real. Windows then refuses CREATE_ALWAYS on it
+    // as well, but Wine running as root replaces it, so that refusal comes through the seam.
+    auto& api = platform::Files();
+    auto create = api.createFile;
+    platform::ScopedOverride refuseReadOnly(
+        api.createFile, decltype(create)([&](const std::string& p, uint32_t a, uint32_t s, uint32_t d, uint32_t f) {
+            uint32_t attrs = api.getAttributes(p);
+            if (d == platform::disposition::CreateAlways && attrs != platform::attr::Invalid &&
+                (attrs & platform::attr::ReadOnly))
+                return platform::InvalidHandle;
+            return create(p, a, s, d, f);
+        }));
+    try {
+        files().ExtractFolder("common");
+        FAIL();
+    } catch (const rtl::EFCreateError& e) {
+        EXPECT_EQ(e.Message(), "Cannot create file " + locked);
+    }
+    EXPECT_TRUE(test::FileExists(root + "\\1.txt"));
+    EXPECT_EQ(test::ReadWholeFile(locked), "old");
+    EXPECT_FALSE(test::FileExists(root + "\\3.txt"));
+}
+
+TEST_F(Extraction, FolderBlockedByAFileMakesTheFileUncreatable) {
+    test::AddFile(files(), "\\common\\Lib\\x.dcu", 1);
+    test::MakeFolders(root);
+    test::WriteWholeFile(root + "\\Lib", "a file where the folder should be");
+    try {
+        files().ExtractFolder("common");
+        FAIL();
+    } catch (const rtl::EFCreateError& e) {
+        EXPECT_EQ(e.Message(), "Cannot create file " + root + "\\Lib\\x.dcu");
+    }
+}
+
+TEST_F(Extraction, ShortWriteIsAStreamWriteErrorAndTheFileIsClosed) {
+    test::AddFile(files(), "\\common\\big.bin", 5000);
+    auto& api = platform::Files();
+    auto create = api.createFile;
+    auto write = api.writeFile;
+    auto close = api.closeHandle;
+    platform::Handle created = platform::InvalidHandle;
+    bool closed = false;
+    platform::ScopedOverride recordCreate(
+        api.createFile, decltype(create)([&](const std::string& p, uint32_t a, uint32_t s, uint32_t d, uint32_t f) {
+            return created = create(p, a, s, d, f);
+        }));
+    platform::ScopedOverride volumeFull(
+        api.writeFile, decltype(write)([&](platform::Handle h, const void* b, uint32_t n, uint32_t* done) {
+            return write(h, b, n - 1, done);
+        }));
+    platform::ScopedOverride recordClose(api.closeHandle, decltype(close)([&](platform::Handle h) {
+                                             if (h == created) closed = true;
+                                             return close(h);
+                                         }));
+    try {
+        files().ExtractFolder("common");
+        FAIL();
+    } catch (const rtl::EWriteError& e) {
+        EXPECT_EQ(e.Message(), "Stream write error");
+    }
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(Extraction, ExistingFileIsReplacedWithTheStoredOne) {
+    test::AddFile(files(), "\\common\\a.txt", 2);
+    test::MakeFolders(root);
+    test::WriteWholeFile(root + "\\a.txt", "a much longer previous content");
+    files().ExtractFolder("COMMON");
+    EXPECT_EQ(test::ReadWholeFile(root + "\\a.txt"), ContentOf(files().Item(0)));
+}
