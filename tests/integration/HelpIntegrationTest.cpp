@@ -5,6 +5,7 @@
 
 #include "hosts/HostTable.h"
 #include "hosts/IntegrationSteps.h"
+#include "platform/Registry.h"
 #include "rtl/Exceptions.h"
 #include "rtl/TextLines.h"
 #include "tests/integration/HostScenario.h"
@@ -112,6 +113,22 @@ TEST(HelpIntegration, WithoutAnIdeContentsFileDoesNothing) {
     EXPECT_FALSE(test::FileExists(s.Ide().HelpFolder() + "\\kvd6.hlp"));
     EXPECT_TRUE(view.helpFiles.empty());
     EXPECT_EQ(s.ProductValue("HelpFile"), "");
+}
+
+TEST(HelpIntegration, AnUnwritableProductRecordWarnsAndTheHelpStaysInstalled) {
+    test::HostScenario s(Delphi6);
+    // A user without rights below HKEY_LOCAL_MACHINE; Wine runs as root and would allow it.
+    platform::ScopedOverride<decltype(platform::RegistryApi::createKey)> denied(
+        platform::Registry().createKey, [](platform::Key, const std::string&, platform::Key*) -> long {
+            return platform::regerr::AccessDenied;
+        });
+    test::RecordingView view;
+    hosts::InstallHelp(view);
+
+    EXPECT_EQ(s.warningTexts, std::vector<std::string>{"Unable to write to registry:\r\n\\SOFTWARE\\Maltrow Software\\Korvane\\Delphi 6"});
+    EXPECT_EQ(view.helpFiles, std::vector<std::string>{s.Ide().HelpFolder() + "\\kvd6.hlp"});
+    EXPECT_EQ(s.ProductValue("HelpFile"), "");
+    EXPECT_EQ(rtl::SplitLines(test::ReadWholeFile(s.Ide().HelpContentsFile())).back(), ":Include kvd6.cnt");
 }
 
 // ---- The include line ----
