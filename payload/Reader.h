@@ -11,7 +11,8 @@ namespace payload {
 
 class TReader : public TFiler, public rtl::TValueReader {
 public:
-    // Reads source from its current position; what remains of it bounds every length read.
+    // Reads source from its current position; what remains of it (the source must know its size)
+    // bounds every length read.
     explicit TReader(rtl::TStream& source);
 
     // EReadError "Invalid stream format" unless the next four bytes are "TPF0".

@@ -122,3 +122,15 @@ TEST(OwnResource, DamagedResourceFailsWithTheReadersError) {
         EXPECT_EQ(e.Message(), "Stream read error");
     }
 }
+
+TEST(ResourceFile, StreamReadsBackFromItsOffsetInsideTheFile) {
+    TInstallerData data(nullptr);
+    test::AddFile(data.Files(), "\\common\\a.bin", 6000);
+    rtl::TMemoryStream file;
+    payload::WriteResourceFile(file, "install_data", data);
+    file.SetPosition(22);
+    TInstallerData back(nullptr);
+    payload::ReadComponentStream(file, back);
+    ASSERT_EQ(back.Files().Count(), 1);
+    EXPECT_EQ(back.Files().Item(0).Content, data.Files().Item(0).Content);
+}
