@@ -1,0 +1,180 @@
+// kvpack and install.exe as real processes: pack, list and extract end to end, their errors, and
+// the payload that the build bound into install.exe.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+#include "platform/Resources.h"
+#include "tests/packing/PackingFixture.h"
+#include "tests/support/ChildProcess.h"
+
+using packing_test::DataTree;
+
+namespace {
+
+// Quoted for the command line; a backslash before the closing quote must be doubled, or it
+// would escape the quote.
+std::string Quote(const std::string& s) {
+    const size_t trailing = s.size() - (s.find_last_not_of('\\') + 1);
+    return "\"" + s + std::string(trailing, '\\') + "\"";
+}
+
+test::ChildResult Kvpack(const std::vector<std::string>& args) {
+    std::string line = Quote(test::ExecutableFolder() + "kvpack.exe");
+    for (const std::string& a : args) line += " " + Quote(a);
+    return test::RunChild(line);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct Listed {
+    uint32_t age;
+    int32_t attr, size;
+};
+
+// Parses `AGE ATTR SIZE NAME` lines; the last line is the licence line count.
+std::map<std::string, Listed> ParseListing(const std::vector<std::string>& lines) {
+    static const std::regex line("([0-9A-F]{8}) (-?[0-9]+) ([0-9]+) (\\\\.*)");
+    std::map<std::string, Listed> files;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        std::smatch m;
+        EXPECT_TRUE(std::regex_match(lines[i], m, line)) << lines[i];
+        if (m.empty()) continue;
+        files[m[4]] = {static_cast<uint32_t>(std::stoul(m[1], nullptr, 16)), std::stoi(m[2]), std::stoi(m[3])};
+    }
+    return files;
+}
+
+DataTree& SampleTree(DataTree& tree) {
+    tree.Add("\\license.txt", "First line\r\n\r\nThird line");
+    tree.Add("\\Data\\readme.txt", "top level");
+    tree.Add("\\Data\\common\\Sources\\KvButton.pas", "unit KvButton;\r\n");
+    tree.Add("\\Data\\common\\empty.inc", "");
+    tree.Add("\\Data\\D5\\Lib\\KvButton.dcu", std::string("\x4B\x56\x00\x35", 4));
+    tree.Add("\\Data\\D5\\Lib\\kv40d5.dpk", "package kv40d5;");
+    tree.SetAge("\\Data\\common\\Sources\\KvButton.pas", packing_test::SampleAge);
+    return tree;
+}
+
+}  // namespace
+
+TEST(KvpackTool, PacksListsAndExtractsAFolderTree) {
+    DataTree tree;
+    SampleTree(tree);
+    platform::Files().setAttributes(tree.Path("\\Data\\D5\\Lib\\kv40d5.dpk"), platform::attr::ReadOnly);
+    // A trailing backslash on the Data folder is dropped, as the packing command's root has none.
+    const test::ChildResult packed =
+        Kvpack({"pack", tree.Path("\\Data\\"), tree.Path("\\license.txt"), tree.Path("\\data.res")});
+    ASSERT_EQ(packed.exitCode, 0u) << packed.err;
+    EXPECT_TRUE(test::FileExists(tree.Path("\\data.res")));
+
+    const test::ChildResult listed = Kvpack({"list", tree.Path("\\data.res")});
+    ASSERT_EQ(listed.exitCode, 0u) << listed.err;
+    const std::vector<std::string> lines = Lines(listed.out);
+    ASSERT_EQ(lines.size(), 6u) << listed.out;
+    EXPECT_EQ(lines[0].substr(lines[0].find(" \\")), " \\readme.txt");
+    EXPECT_EQ(lines.back(), "license: 3 lines");
+    const auto files = ParseListing(lines);
+    ASSERT_EQ(files.size(), 5u);
+    EXPECT_EQ(files.at("\\common\\Sources\\KvButton.pas").age, 0x2C6D634Cu);
+    EXPECT_EQ(files.at("\\common\\Sources\\KvButton.pas").size, 16);
+    EXPECT_EQ(files.at("\\common\\empty.inc").size, 0);
+    EXPECT_NE(files.at("\\D5\\Lib\\kv40d5.dpk").attr & 1, 0);
+    EXPECT_EQ(files.count("\\D5\\Lib\\KvButton.dcu"), 1u);
+
+    // The tag "d5" takes the stored \D5\ folder; the stored case below the tag is kept.
+    const std::string dest = tree.Path("\\Install\\d5");
+    const test::ChildResult extracted = Kvpack({"extract", tree.Path("\\data.res"), "d5", dest});
+    ASSERT_EQ(extracted.exitCode, 0u) << extracted.err;
+    EXPECT_EQ(test::ReadWholeFile(dest + "\\Lib\\KvButton.dcu"), std::string("\x4B\x56\x00\x35", 4));
+    EXPECT_EQ(test::ReadWholeFile(dest + "\\Lib\\kv40d5.dpk"), "package kv40d5;");
+    EXPECT_NE(test::Attributes(dest + "\\Lib\\kv40d5.dpk") & 1, 0u);
+    EXPECT_FALSE(test::FileExists(dest + "\\Sources\\KvButton.pas"));
+    EXPECT_FALSE(test::FileExists(dest + "\\readme.txt"));
+}
+
+TEST(KvpackTool, ReportsErrorsOnStandardErrorWithExitCode1) {
+    DataTree tree;
+    SampleTree(tree);
+
+    const test::ChildResult usage = Kvpack({});
+    EXPECT_EQ(usage.exitCode, 1u);
+    EXPECT_NE(usage.err.find("usage"), std::string::npos);
+    EXPECT_EQ(Kvpack({"list"}).exitCode, 1u);
+    EXPECT_EQ(Kvpack({"unpack", "x"}).exitCode, 1u);
+
+    const test::ChildResult noLicense =
+        Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\nolicense.txt"), tree.Path("\\data.res")});
+    EXPECT_EQ(noLicense.exitCode, 1u);
+    EXPECT_EQ(Lines(noLicense.err), std::vector<std::string>{"Cannot open file " + tree.Path("\\nolicense.txt")});
+    EXPECT_FALSE(test::FileExists(tree.Path("\\data.res")));
+
+    const test::ChildResult notPayload = Kvpack({"list", tree.Path("\\license.txt")});
+    EXPECT_EQ(notPayload.exitCode, 1u);
+    EXPECT_NE(notPayload.err.find("license.txt"), std::string::npos) << notPayload.err;
+}
+
+TEST(KvpackTool, AFileOpenElsewhereStopsPackingAndLeavesTheOldResource) {
+    DataTree tree;
+    SampleTree(tree);
+    ASSERT_EQ(Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data.res")}).exitCode, 0u);
+    const std::string before = test::ReadWholeFile(tree.Path("\\data.res"));
+
+    tree.Add("\\Data\\common\\new.txt", "changed input");
+    using namespace platform;
+    FileHandle holder(Files().createFile(tree.Path("\\Data\\common\\new.txt"), access::Read | access::Write,
+                                         share::None, disposition::OpenExisting, attr::Normal));
+    ASSERT_TRUE(holder.Valid());
+    const test::ChildResult locked =
+        Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data.res")});
+    EXPECT_EQ(locked.exitCode, 1u);
+    EXPECT_EQ(Lines(locked.err), std::vector<std::string>{"Cannot open file " + tree.Path("\\Data\\common\\new.txt")});
+    EXPECT_EQ(test::ReadWholeFile(tree.Path("\\data.res")), before);
+}
+
+// The build's own payload: install.exe carries the bare stream of data.res, and it holds the sample.
+TEST(InstallExe, CarriesThePackedSampleAsItsInstallDataResource) {
+    const std::string build = test::ExecutableFolder();
+    const std::string res = test::ReadWholeFile(build + "data.res");
+    std::vector<uint8_t> resource;
+    ASSERT_TRUE(platform::Resources().readFileRcData(build + "install.exe", "INSTALL_DATA", &resource));
+    ASSERT_GT(res.size(), 22u);
+    EXPECT_EQ(std::string(resource.begin(), resource.begin() + 4), "TPF0");
+    EXPECT_EQ(std::string(resource.begin(), resource.end()), res.substr(22));
+
+    const test::ChildResult fromExe = Kvpack({"list", build + "install.exe"});
+    ASSERT_EQ(fromExe.exitCode, 0u) << fromExe.err;
+    EXPECT_EQ(fromExe.out, Kvpack({"list", build + "data.res"}).out);
+    const std::vector<std::string> lines = Lines(fromExe.out);
+    const auto files = ParseListing(lines);
+    EXPECT_EQ(lines.back(), "license: " + std::to_string(KV_SAMPLE_LICENSE_LINES) + " lines");
+    EXPECT_EQ(files.size(), static_cast<size_t>(KV_SAMPLE_FILE_COUNT));
+
+    if (!KV_PAYLOAD_IS_SAMPLE) GTEST_SKIP() << "install.exe was packed from another Data folder";
+    // The sample's particular files: the help file stored in capitals, the empty include file and
+    // the one that the staging copy made read-only.
+    EXPECT_EQ(files.count("\\d6\\Help\\KVD6.HLP"), 1u);
+    EXPECT_EQ(files.count("\\d5\\Lib\\kv40d5.dpk") + files.count("\\d6\\Lib\\dclkv40d6.dpk"), 2u);
+    ASSERT_EQ(files.count("\\common\\Sources\\KvUser.inc"), 1u);
+    EXPECT_EQ(files.at("\\common\\Sources\\KvUser.inc").size, 0);
+    ASSERT_EQ(files.count("\\common\\Sources\\KvDefs.inc"), 1u);
+    EXPECT_NE(files.at("\\common\\Sources\\KvDefs.inc").attr & 1, 0);
+}
+
+TEST(InstallExe, StartsWithItsPayloadAndExitsCleanly) {
+    const test::ChildResult run = test::RunChild(Quote(test::ExecutableFolder() + "install.exe"));
+    EXPECT_EQ(run.exitCode, 0u);
+}

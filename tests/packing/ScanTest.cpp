@@ -1,0 +1,200 @@
+// Reading a Data folder tree into the file collection: order, names, attributes, time stamps,
+// contents, and the faults that stop it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "payload/InstTypes.h"
+#include "platform/Files.h"
+#include "platform/Seam.h"
+#include "rtl/Exceptions.h"
+#include "tests/packing/PackingFixture.h"
+
+using packing_test::DataTree;
+using payload::TFileCollection;
+using payload::TFileHolder;
+
+namespace {
+
+std::vector<std::string> Names(const TFileCollection& files) {
+    std::vector<std::string> names;
+    for (int i = 0; i < files.Count(); ++i) names.push_back(files.Item(i).Name);
+    return names;
+}
+
+size_t IndexOf(const std::vector<std::string>& names, const std::string& name) {
+    auto it = std::find(names.begin(), names.end(), name);
+    EXPECT_NE(it, names.end()) << name << " not packed";
+    return static_cast<size_t>(it - names.begin());
+}
+
+const TFileHolder& ItemNamed(const TFileCollection& files, const std::string& name) {
+    for (int i = 0; i < files.Count(); ++i)
+        if (files.Item(i).Name == name) return files.Item(i);
+    throw std::runtime_error(name + " not packed");
+}
+
+void Scan(TFileCollection& files, const std::string& root) {
+    files.RootFolder = root;
+    files.ScanRootFolder();
+}
+
+}  // namespace
+
+TEST(ScanRootFolder, WalksBreadthFirstWithNamesAsFoundOnDisk) {
+    DataTree tree;
+    tree.Add("\\readme.txt", "top");
+    tree.Add("\\common\\Sources\\Deep\\KvDeep.pas", "deep");
+    tree.Add("\\common\\Sources\\KvButton.pas", "unit KvButton;");
+    tree.Add("\\common\\ReadMe.TXT", "common");
+    tree.Add("\\d5\\Lib\\KvButton.dcu", std::string("\x01\x00\x02", 3));
+    tree.Add("\\d5\\notes.txt", "d5");
+
+    TFileCollection files;
+    Scan(files, tree.Root());
+    const std::vector<std::string> names = Names(files);
+    ASSERT_EQ(names.size(), 6u);
+
+    // Files of the root, then level one, then level two and so on; siblings in listing order.
+    EXPECT_EQ(names[0], "\\readme.txt");
+    const size_t commonTop = IndexOf(names, "\\common\\ReadMe.TXT");
+    const size_t d5Top = IndexOf(names, "\\d5\\notes.txt");
+    const size_t sources = IndexOf(names, "\\common\\Sources\\KvButton.pas");
+    const size_t lib = IndexOf(names, "\\d5\\Lib\\KvButton.dcu");
+    const size_t deep = IndexOf(names, "\\common\\Sources\\Deep\\KvDeep.pas");
+    EXPECT_LT(std::max(commonTop, d5Top), std::min(sources, lib));
+    EXPECT_LT(std::max(sources, lib), deep);
+
+    const TFileHolder& dcu = ItemNamed(files, "\\d5\\Lib\\KvButton.dcu");
+    EXPECT_EQ(dcu.Size, 3);
+    EXPECT_EQ(dcu.Content, (std::vector<uint8_t>{1, 0, 2}));
+}
+
+TEST(ScanRootFolder, ReplacesEarlierItemsAndIgnoresAMissingRoot) {
+    DataTree tree;
+    tree.Add("\\common\\a.txt", "a");
+    TFileCollection files;
+    Scan(files, tree.Root());
+    Scan(files, tree.Root());
+    EXPECT_EQ(Names(files), std::vector<std::string>{"\\common\\a.txt"});
+
+    Scan(files, tree.Root() + "\\NoSuchData");
+    EXPECT_EQ(files.Count(), 0);
+}
+
+TEST(ScanRootFolder, PacksEmptyHiddenSystemAndReadOnlyFilesButNoEmptyFolders) {
+    DataTree tree;
+    tree.Add("\\common\\empty.inc", "");
+    tree.Add("\\common\\hidden.txt", "h");
+    tree.Add("\\common\\system.txt", "s");
+    tree.Add("\\common\\readonly.txt", "r");
+    tree.AddFolder("\\common\\Empty\\Deeper");
+    tree.AddFolder("\\vcl5");
+    tree.SetAge("\\common\\empty.inc", packing_test::SampleAge);
+    using namespace platform;
+    ASSERT_TRUE(Files().setAttributes(tree.Path("\\common\\hidden.txt"), attr::Hidden | attr::Archive));
+    ASSERT_TRUE(Files().setAttributes(tree.Path("\\common\\system.txt"), attr::System));
+    ASSERT_TRUE(Files().setAttributes(tree.Path("\\common\\readonly.txt"), attr::ReadOnly));
+
+    TFileCollection files;
+    Scan(files, tree.Root());
+    ASSERT_EQ(files.Count(), 4);
+
+    const TFileHolder& empty = ItemNamed(files, "\\common\\empty.inc");
+    EXPECT_EQ(empty.Size, 0);
+    EXPECT_TRUE(empty.Content.empty());
+    EXPECT_EQ(empty.Age, packing_test::SampleAge);
+
+    // Attributes are taken exactly as the platform reports them.
+    for (const char* name : {"\\common\\hidden.txt", "\\common\\system.txt", "\\common\\readonly.txt"})
+        EXPECT_EQ(static_cast<uint32_t>(ItemNamed(files, name).Attr), test::Attributes(tree.Path(name))) << name;
+    EXPECT_NE(ItemNamed(files, "\\common\\readonly.txt").Attr & attr::ReadOnly, 0);
+}
+
+TEST(ReadFromDisk, AFileHeldOpenByAnotherHandleCannotBeOpened) {
+    DataTree tree;
+    tree.Add("\\common\\a.txt", "a");
+    tree.Add("\\common\\b.txt", "b");
+    using namespace platform;
+    FileHandle holder(Files().createFile(tree.Path("\\common\\b.txt"), access::Read, share::None,
+                                         disposition::OpenExisting, attr::Normal));
+    ASSERT_TRUE(holder.Valid());
+
+    TFileCollection files;
+    files.RootFolder = tree.Root();
+    try {
+        files.ScanRootFolder();
+        FAIL() << "a locked file was packed";
+    } catch (const rtl::EFOpenError& e) {
+        EXPECT_EQ(e.Message(), "Cannot open file " + tree.Path("\\common\\b.txt"));
+    }
+}
+
+TEST(ReadFromDisk, AShortReadIsAStreamReadError) {
+    DataTree tree;
+    tree.Add("\\common\\shrinking.txt", "0123456789");
+    using platform::Files;
+    // The file "gets shorter while it is read": the read delivers fewer bytes than its length.
+    auto& read = Files().readFile;
+    platform::ScopedOverride shortRead(read, decltype(Files().readFile)(nullptr));
+    read = [&shortRead](platform::Handle h, void* buffer, uint32_t count, uint32_t* done) {
+        return shortRead.Original()(h, buffer, count / 2, done);
+    };
+    TFileHolder item(nullptr);
+    try {
+        item.ReadFromDisk(tree.Root(), "\\common\\shrinking.txt");
+        FAIL();
+    } catch (const rtl::EReadError& e) {
+        EXPECT_EQ(e.Message(), "Stream read error");
+    }
+}
+
+TEST(ReadFromDisk, FilesOf2GiBOrMoreAreRefusedByName) {
+    DataTree tree;
+    tree.Add("\\common\\huge.bin", "x");
+    using platform::Files;
+    // Creating a real 2 GiB file is too slow for a test; the seek to the end reports that length.
+    auto& seek = Files().seek;
+    platform::ScopedOverride huge(seek, decltype(Files().seek)(nullptr));
+    seek = [&huge](platform::Handle h, int64_t distance, platform::SeekOrigin origin) -> int64_t {
+        if (origin == platform::SeekOrigin::End) return int64_t{1} << 31;
+        return huge.Original()(h, distance, origin);
+    };
+    TFileHolder item(nullptr);
+    try {
+        item.ReadFromDisk(tree.Root(), "\\common\\huge.bin");
+        FAIL();
+    } catch (const rtl::EReadError& e) {
+        EXPECT_NE(e.Message().find(tree.Path("\\common\\huge.bin")), std::string::npos) << e.Message();
+    }
+}
+
+TEST(ScanRootFolder, ClosesEveryListingAlsoWhenAFileFails) {
+    DataTree tree;
+    tree.Add("\\common\\Sources\\a.pas", "a");
+    tree.Add("\\d5\\b.dcu", "b");
+    using platform::Files;
+    int opened = 0, closed = 0;
+    platform::ScopedOverride first(Files().findFirst, decltype(Files().findFirst)(nullptr));
+    Files().findFirst = [&](const std::string& pattern, platform::FindData* found) {
+        platform::Handle h = first.Original()(pattern, found);
+        if (h != platform::InvalidHandle) ++opened;
+        return h;
+    };
+    platform::ScopedOverride close(Files().findClose, decltype(Files().findClose)(nullptr));
+    Files().findClose = [&](platform::Handle h) {
+        ++closed;
+        return close.Original()(h);
+    };
+    // Every file open fails: the scan stops at the first file it meets.
+    platform::ScopedOverride denied(Files().createFile, decltype(Files().createFile)(
+        [](const std::string&, uint32_t, uint32_t, uint32_t, uint32_t) { return platform::InvalidHandle; }));
+
+    TFileCollection files;
+    files.RootFolder = tree.Root();
+    EXPECT_THROW(files.ScanRootFolder(), rtl::EFOpenError);
+    EXPECT_GT(opened, 0);
+    EXPECT_EQ(closed, opened);
+}
