@@ -1,0 +1,67 @@
+// Which host is selected, the folder path rule and the folder and file tests.
+#include <gtest/gtest.h>
+
+#include "hosts/HostSelection.h"
+#include "hosts/Paths.h"
+#include "tests/hosts/RegistryFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using hosts::GetHostIndex;
+using hosts::StripTrailingBackslash;
+
+TEST(HostSelection, TheFirstCheckedButtonCountsAndNoneMeansTheFirstHost) {
+    test::HostButtons buttons;
+    hosts::SetHostButtons(&buttons);
+    EXPECT_EQ(GetHostIndex(), 0);
+    EXPECT_STREQ(hosts::SelectedHost().HostName, "Delphi 4");
+
+    buttons.checked[5] = true;
+    EXPECT_EQ(GetHostIndex(), 5);
+    buttons.checked[2] = true;
+    buttons.checked[3] = true;
+    EXPECT_EQ(GetHostIndex(), 2);
+    EXPECT_STREQ(hosts::SelectedHost().HostRegistryKey, "Delphi\\6.0");
+
+    hosts::SetHostButtons(nullptr);
+    EXPECT_EQ(GetHostIndex(), 0);
+}
+
+TEST(StripTrailingBackslash, RemovesOneBackslashButKeepsDriveRoots) {
+    EXPECT_EQ(StripTrailingBackslash("C:\\Korvane\\"), "C:\\Korvane");
+    EXPECT_EQ(StripTrailingBackslash("C:\\Korvane"), "C:\\Korvane");
+    EXPECT_EQ(StripTrailingBackslash("C:\\Korvane\\\\"), "C:\\Korvane\\");
+    EXPECT_EQ(StripTrailingBackslash("C:\\"), "C:\\");
+    EXPECT_EQ(StripTrailingBackslash("z:\\"), "z:\\");
+    EXPECT_EQ(StripTrailingBackslash("C:\\\\"), "C:\\");
+    EXPECT_EQ(StripTrailingBackslash("\\\\"), "\\");
+    EXPECT_EQ(StripTrailingBackslash("\\"), "\\");
+    EXPECT_EQ(StripTrailingBackslash(""), "");
+}
+
+TEST(StripTrailingBackslash, OnlyLettersAToZMakeADriveRoot) {
+    EXPECT_EQ(StripTrailingBackslash("1:\\"), "1:");
+    EXPECT_EQ(StripTrailingBackslash("@:\\"), "@:");
+    EXPECT_EQ(StripTrailingBackslash("[:\\"), "[:");
+    EXPECT_EQ(StripTrailingBackslash("\xC4:\\"), "\xC4:");  // an accented capital in the ANSI page
+    EXPECT_EQ(StripTrailingBackslash("C;\\"), "C;");
+}
+
+TEST(FolderAndFileExist, TellFoldersFromFilesOnTheRealDisk) {
+    test::TempDir dir;
+    const std::string file = dir.Path() + "\\dcc32.exe";
+    test::WriteWholeFile(file, "MZ");
+    EXPECT_TRUE(hosts::FolderExists(dir.Path()));
+    EXPECT_TRUE(hosts::FolderExists(dir.Path() + "\\"));
+    EXPECT_FALSE(hosts::FolderExists(file));
+    EXPECT_FALSE(hosts::FolderExists(dir.Path() + "\\missing"));
+    EXPECT_FALSE(hosts::FolderExists(""));
+
+    EXPECT_TRUE(hosts::FileExists(file));
+    EXPECT_FALSE(hosts::FileExists(dir.Path()));
+    EXPECT_FALSE(hosts::FileExists(dir.Path() + "\\missing.exe"));
+    EXPECT_FALSE(hosts::FileExists(""));
+}
+
+}  // namespace
