@@ -26,20 +26,16 @@ private:
     platform::Key key_ = nullptr;
 };
 
+bool IsRelative(const std::string& path) { return path.empty() || path[0] != '\\'; }
+
+// The path as the system call wants it: a leading backslash only says "from the root".
+std::string SystemPath(const std::string& path) { return IsRelative(path) ? path : path.substr(1); }
+
 }  // namespace
 
 TRegistry::TRegistry(platform::RegRoot root) : root_(root) {}
 
 TRegistry::~TRegistry() { CloseKey(); }
-
-void TRegistry::SetRootKey(platform::RegRoot root) {
-    CloseKey();
-    root_ = root;
-}
-
-bool TRegistry::IsRelative(const std::string& path) { return path.empty() || path[0] != '\\'; }
-
-std::string TRegistry::SystemPath(const std::string& path) { return IsRelative(path) ? path : path.substr(1); }
 
 platform::Key TRegistry::BaseKey(bool relative) const {
     return relative && current_ ? current_ : Api().rootKey(root_);
@@ -52,30 +48,20 @@ bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
     long r = canCreate ? Api().createKey(BaseKey(relative), sub, opened.Out())
                        : Api().openKey(BaseKey(relative), sub, opened.Out());
     if (r != platform::regerr::Success || !opened.Get()) return false;
-
-    std::string newPath = relative && current_ && !currentPath_.empty() ? currentPath_ + "\\" + sub : sub;
     CloseKey();
     current_ = opened.Release();
-    currentPath_ = std::move(newPath);
     return true;
 }
 
 void TRegistry::CloseKey() {
     if (current_) Api().closeKey(current_);
     current_ = nullptr;
-    currentPath_.clear();
 }
 
 bool TRegistry::CreateKey(const std::string& path) {
     ScopedKey created;
     return Api().createKey(BaseKey(IsRelative(path)), SystemPath(path), created.Out()) == platform::regerr::Success &&
            created.Get();
-}
-
-bool TRegistry::KeyExists(const std::string& path) {
-    ScopedKey opened;
-    return Api().openKey(BaseKey(IsRelative(path)), SystemPath(path), opened.Out()) == platform::regerr::Success &&
-           opened.Get();
 }
 
 bool TRegistry::DeleteKey(const std::string& path) { return DeleteKeyBelow(BaseKey(IsRelative(path)), SystemPath(path)); }
@@ -119,11 +105,6 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
         throw ERegistryException(Format(consts::SRegSetDataFailed, name));
 }
 
-bool TRegistry::ValueExists(const std::string& name) {
-    uint32_t type = 0, size = 0;
-    return current_ && Api().queryValue(current_, name, &type, nullptr, &size) == platform::regerr::Success;
-}
-
 bool TRegistry::DeleteValue(const std::string& name) {
     return current_ && Api().deleteValue(current_, name) == platform::regerr::Success;
 }
@@ -135,17 +116,6 @@ std::vector<std::string> TRegistry::GetValueNames() {
         return names;
     std::string name;
     for (uint32_t i = 0; i < count && Api().enumValue(current_, i, &name) == platform::regerr::Success; ++i)
-        names.push_back(name);
-    return names;
-}
-
-std::vector<std::string> TRegistry::GetKeyNames() {
-    std::vector<std::string> names;
-    uint32_t count = 0;
-    if (!current_ || Api().queryInfoKey(current_, &count, nullptr, nullptr, nullptr) != platform::regerr::Success)
-        return names;
-    std::string name;
-    for (uint32_t i = 0; i < count && Api().enumKey(current_, i, &name) == platform::regerr::Success; ++i)
         names.push_back(name);
     return names;
 }

@@ -16,47 +16,34 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    // Closes the open key, then works from the other root.
-    void SetRootKey(platform::RegRoot root);
-
     // Opens a key with full access, also for reading. A path with a leading backslash starts at
     // the root; one without starts at the key opened last (or the root when none is open).
     // With canCreate, the key and any missing keys above it are created. On success the new key
     // replaces the open one; on failure the open key stays and the result is false.
     bool OpenKey(const std::string& path, bool canCreate);
     void CloseKey();
-    bool HasCurrentKey() const { return current_ != nullptr; }
-    // The path of the open key below the root, without a leading backslash.
-    const std::string& CurrentPath() const { return currentPath_; }
 
     // Creates a key by the same path rules and closes it again at once; never raises.
     bool CreateKey(const std::string& path);
     // Deletes a key by the same path rules with all its subkeys, deepest first.
     bool DeleteKey(const std::string& path);
-    // Whether the key opens with full access.
-    bool KeyExists(const std::string& path);
 
     // A missing value or one of size 0 reads as "". REG_SZ and REG_EXPAND_SZ (not expanded)
     // up to the first NUL; any other type raises ERegistryException.
     std::string ReadString(const std::string& name);
     // Stores REG_SZ, the text and its NUL; ERegistryException when the system refuses.
     void WriteString(const std::string& name, const std::string& value);
-    bool ValueExists(const std::string& name);
     bool DeleteValue(const std::string& name);
     // The open key's value names in the registry's enumeration order.
     std::vector<std::string> GetValueNames();
-    std::vector<std::string> GetKeyNames();
 
 private:
-    // The key a path starts from, and the path as the system call wants it.
+    // The key a path starts from.
     platform::Key BaseKey(bool relative) const;
-    static bool IsRelative(const std::string& path);
-    static std::string SystemPath(const std::string& path);
     bool DeleteKeyBelow(platform::Key parent, const std::string& subKey);
 
     platform::RegRoot root_;
     platform::Key current_ = nullptr;
-    std::string currentPath_;
 };
 
 }  // namespace rtl

@@ -33,19 +33,6 @@ TEST_F(HostDetection, RootDirOfAnotherTypeRaises) {
     ExpectRegistryError([] { hosts::ReadHostRootDir(); }, "Invalid data type for 'RootDir'");
 }
 
-TEST_F(HostDetection, KeysThatDoNotOpenWithFullAccessReadAsEmpty) {
-    SelectHost(kDelphi6);
-    RawSetSz(RegRoot::LocalMachine, kMachineBorland + "\\Delphi\\6.0", "RootDir", "C:\\D6");
-    RawSetSz(RegRoot::LocalMachine, ProductKey("Delphi 6"), "Path", "C:\\Korvane\\d6");
-    auto denied = Override(platform::Registry().openKey,
-                                    [](platform::Key, const std::string&, platform::Key* out) -> long {
-                                        *out = nullptr;
-                                        return platform::regerr::AccessDenied;
-                                    });
-    EXPECT_EQ(hosts::ReadHostRootDir(), "");
-    EXPECT_EQ(hosts::ReadProductValue("Path", "Delphi 6"), "");
-}
-
 class PermissionProbe : public HostRegistryTest {};
 
 TEST_F(PermissionProbe, SucceedsAndLeavesNoKeyEvenOneWithSubkeysFromBefore) {
