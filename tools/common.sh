@@ -9,22 +9,13 @@ ship_dir="$root/build/win32"
 
 loader_for() { [ "$1" = i686 ] && echo wine || echo wine64; }
 
-start_display() {  # a private Xvfb for windows that the programs create
-  local n
-  for n in $(seq 90 130); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-      xvfb_pid=$!
-      sleep 0.5
-      export DISPLAY=":$n"; mkdir -p "$1"; echo ":$n" > "$1/.display"
-      return 0
-    fi
-  done
-  echo "no free X display number" >&2; return 1
+start_display() {  # $1: build dir; a private Xvfb for windows that the programs create
+  DISPLAY=$("$root/tools/xvfb.sh" start "$1"); export DISPLAY
+  display_dir=$1
 }
 
 stop_display() {
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "${display_dir:-}" ] && "$root/tools/xvfb.sh" stop "$display_dir" || true
 }
 
 stop_wineserver() {  # $1: build dir whose prefix's server is to end
@@ -42,4 +33,13 @@ build_shipping() {  # the 32-bit product; packs its payload with the runnable bu
   if [ "$run_arch" = i686 ]; then ship_dir=$run_dir; return 0; fi
   configure_build "$ship_dir" i686 -DKV_TESTS=OFF \
       "-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;wine64;$run_dir/kvpack.exe"
+}
+
+prepare_builds() {  # installs what is missing, builds both trees, and starts Wine and X for the run
+  "$root/tools/setup-debian.sh"
+  trap 'stop_wineserver "$run_dir"; stop_display' EXIT
+  start_display "$run_dir"
+  configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON
+  "$root/tools/wine-start.sh" "$run_dir" "$(loader_for "$run_arch")"
+  build_shipping
 }

@@ -4,13 +4,7 @@
 # carries, and starts it under Wine.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-"$root/tools/setup-debian.sh"
-
-trap 'stop_wineserver "$run_dir"; stop_display' EXIT
-start_display "$run_dir"
-configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON
-"$root/tools/wine-start.sh" "$run_dir" "$(loader_for "$run_arch")"
-build_shipping
+prepare_builds
 
 run() { "$root/tools/wine-run.sh" "$run_dir" "$(loader_for "$run_arch")" "$@"; }
 
