@@ -1,6 +1,7 @@
 // Moves the suite's help into the IDE's Help folder and includes its contents in the IDE's own.
 #include <string>
 
+#include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/Paths.h"
@@ -15,7 +16,6 @@ namespace hosts {
 namespace {
 
 constexpr char IncludePrefix[] = ":Include ";
-constexpr char HelpFileValue[] = "HelpFile";
 // The new contents are written here first, beside the IDE's file, so that a failed write never
 // leaves the IDE's contents truncated.
 constexpr char PendingSuffix[] = ".kvnew";
@@ -45,7 +45,12 @@ void MoveHelpFile(const std::string& from, const std::string& to) {
 // Replaces the file's content with the lines, each followed by CR LF, all or nothing.
 void ReplaceContents(const rtl::TStringList& lines, const std::string& path) {
     PendingFile pending(path + PendingSuffix);
-    lines.SaveToFile(pending.Path());
+    try {
+        lines.SaveToFile(pending.Path());
+    } catch (const rtl::EFCreateError&) {
+        // The user knows the IDE's contents file, not our temporary name beside it.
+        throw rtl::EFCreateError(rtl::Format(rtl::consts::SFCreateError, path));
+    }
     if (!platform::Files().replaceFile(pending.Path(), path))
         throw rtl::EFCreateError(rtl::Format(rtl::consts::SFCreateError, path));
     pending.Commit();
@@ -82,7 +87,7 @@ void InstallHelp(IInstallationView& view) {
     AddInclude(contents, IncludePrefix + suite + ".cnt");
     ReplaceContents(contents, contentsFile);
 
-    WriteProductValue(HelpFileValue, installedHelpFile, host.HostName);
+    WriteProductValue(msg::HelpFileValue, installedHelpFile, host.HostName);
 }
 
 }  // namespace hosts

@@ -25,4 +25,8 @@ struct UiApi {
 
 UiApi& Ui();
 
+// The installer's main window, once the toolkit has created it: message boxes are modal over it,
+// and it is the window brought to the front. Until then the process's own top-level window serves.
+void SetMainWindow(void* window);
+
 }  // namespace platform

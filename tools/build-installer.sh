@@ -10,7 +10,9 @@ source "$(dirname "$0")/common.sh"
 ship_dir=$(mkdir -p "${3:-$root/build/custom}" && cd "${3:-$root/build/custom}" && pwd)
 "$root/tools/setup-debian.sh"
 trap 'stop_wineserver "$run_dir"' EXIT
-configure_build "$run_dir" "$run_arch" -DKV_TESTS=OFF
+# Only kvpack is needed from the runnable tree; its other settings stay as they are.
+cmake -S "$root" -B "$run_dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$run_arch.cmake" >/dev/null
+cmake --build "$run_dir" -j "$jobs" --target kvpack
 "$root/tools/wine-start.sh" "$run_dir" "$(loader_for "$run_arch")"
 packer=()
 [ "$run_arch" = i686 ] || packer=("-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;wine64;$run_dir/kvpack.exe")

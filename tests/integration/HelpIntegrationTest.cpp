@@ -237,4 +237,51 @@ TEST(HelpContentsWrite, ARefusedReplacementLeavesTheOriginalIntactAndNoTemporary
     EXPECT_EQ(s.ProductValue("HelpFile"), "");
 }
 
+TEST(HelpContentsWrite, AContentsFileThatCannotBeCreatedIsNamedInTheError) {
+    test::HostScenario s(Delphi6);
+    const std::string contents = s.Ide().HelpContentsFile();
+    const std::string before = test::ReadWholeFile(contents);
+    test::RecordingView view;
+    {
+        // The Help folder takes no new files: creating anything for writing there fails.
+        platform::ScopedOverride<decltype(platform::FileApi::createFile)> refused(
+            platform::Files().createFile,
+            [&](const std::string& path, uint32_t access, uint32_t share, uint32_t disposition, uint32_t attrs) {
+                if (access & platform::access::Write) return platform::InvalidHandle;
+                return refused.Original()(path, access, share, disposition, attrs);
+            });
+        try {
+            hosts::InstallHelp(view);
+            ADD_FAILURE() << "no error raised";
+        } catch (const rtl::EFCreateError& e) {
+            EXPECT_EQ(e.Message(), "Cannot create file " + contents) << "not the temporary file beside it";
+        }
+    }
+    EXPECT_EQ(test::ReadWholeFile(contents), before);
+    EXPECT_EQ(s.ProductValue("HelpFile"), "");
+}
+
+TEST(HelpContentsWrite, AnUnreadableContentsFileRaisesTheOpenErrorAndRecordsNothing) {
+    test::HostScenario s(Delphi6);
+    const std::string contents = s.Ide().HelpContentsFile();
+    test::RecordingView view;
+    {
+        platform::ScopedOverride<decltype(platform::FileApi::createFile)> locked(
+            platform::Files().createFile,
+            [&](const std::string& path, uint32_t access, uint32_t share, uint32_t disposition, uint32_t attrs) {
+                if (path == contents) return platform::InvalidHandle;  // held open by a running help viewer
+                return locked.Original()(path, access, share, disposition, attrs);
+            });
+        try {
+            hosts::InstallHelp(view);
+            ADD_FAILURE() << "no error raised";
+        } catch (const rtl::EFOpenError& e) {
+            EXPECT_EQ(e.Message(), "Cannot open file " + contents);
+        }
+    }
+    // The moved files stay where they went; nothing is recorded.
+    EXPECT_TRUE(test::FileExists(s.Ide().HelpFolder() + "\\kvd6.hlp"));
+    EXPECT_EQ(s.ProductValue("HelpFile"), "");
+}
+
 }  // namespace
