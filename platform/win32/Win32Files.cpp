@@ -85,9 +85,15 @@ FileApi MakeWin32Files() {
         return std::string(buf, n < sizeof buf ? n : 0);
     };
     api.getModuleFileName = []() {
-        char buf[MAX_PATH * 4];
-        DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
-        return std::string(buf, n < sizeof buf ? n : 0);
+        // A path that fills the buffer may have been cut: try again with more room.
+        std::string buf(MAX_PATH, '\0');
+        for (;;) {
+            DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+            if (n == 0) return std::string();
+            if (n < buf.size()) return buf.substr(0, n);
+            if (buf.size() >= 32768) return std::string();
+            buf.resize(buf.size() * 2);
+        }
     };
     return api;
 }
