@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "platform/Files.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -69,7 +69,7 @@ std::vector<uint8_t> WriteLargePayload(int64_t totalBytes, int count) {
     }
     for (int i = 0; i < 70; ++i) data.License().Add("Licence line " + std::to_string(i));
     rtl::TMemoryStream out;
-    payload::WriteComponentStream(out, data);
+    rtl::WriteComponentStream(out, data);
     return out.TakeBytes();
 }
 
@@ -101,7 +101,7 @@ int Run(int64_t totalMb, int count) {
     payload::TInstallerData data(nullptr);
     auto start = Clock::now();
     rtl::TReadOnlyMemoryStream source(stream.data(), static_cast<int64_t>(stream.size()));
-    payload::ReadComponentStream(source, data);
+    rtl::ReadComponentStream(source, data);
     const double loadSeconds = SecondsSince(start);
     std::printf("load:       %8.3f s  %8.1f MB/s  (%.1f MB stream)\n", loadSeconds, streamMb / loadSeconds, streamMb);
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
 
@@ -36,7 +36,7 @@ double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::dura
 
 std::string Write(const payload::TInstallerData& data) {
     rtl::TMemoryStream out;
-    payload::WriteComponentStream(out, data);
+    rtl::WriteComponentStream(out, data);
     return std::string(out.Bytes().begin(), out.Bytes().end());
 }
 
@@ -49,7 +49,7 @@ void MeasureLoad(const char* what, const std::string& bytes) {
         payload::TInstallerData data(nullptr);
         rtl::TReadOnlyMemoryStream in(bytes.data(), static_cast<int64_t>(bytes.size()));
         try {
-            payload::ReadComponentStream(in, data);
+            rtl::ReadComponentStream(in, data);
         } catch (const rtl::Exception& e) {
             std::printf("%s: %s\n", what, e.what());
         }

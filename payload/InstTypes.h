@@ -1,6 +1,6 @@
 #pragma once
 // The installer data: the payload's files with their names, time stamps, attributes and contents,
-// and the licence text. Stored in the executable as one component stream (see Streaming.h).
+// and the licence text. Stored in the executable as one component stream (see rtl/Streaming.h).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -10,7 +10,7 @@
 #include "rtl/Collection.h"
 #include "rtl/Component.h"
 #include "rtl/StringList.h"
-#include "payload/StringListProperties.h"
+#include "rtl/StringListProperties.h"
 
 namespace payload {
 
@@ -96,8 +96,8 @@ private:
     std::unique_ptr<rtl::TStringList> license_;
     std::unique_ptr<rtl::TStringList> info_;
     // The text lists as the stream sees them: objects with the one custom property "Strings".
-    TStringListProperties licenseProperties_;
-    TStringListProperties infoProperties_;
+    rtl::TStringListProperties licenseProperties_;
+    rtl::TStringListProperties infoProperties_;
 };
 
 // The one installer data object of the run; owned by the application object.

@@ -1,7 +1,7 @@
 #include <iterator>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "platform/Files.h"
 #include "rtl/Streams.h"
 
@@ -36,13 +36,13 @@ const rtl::PropertyTable* TInstallerData::StoredProperties() const {
     return &table;
 }
 
-void TInstallerData::LoadFromResource() { ReadComponentResource(kResourceName, *this); }
+void TInstallerData::LoadFromResource() { rtl::ReadComponentResource(kResourceName, *this); }
 
 void TInstallerData::SaveToResourceFile(const std::string& fileName) {
     std::string exe = platform::Files().getModuleFileName();
     std::string path = exe.substr(0, exe.rfind('\\') + 1) + fileName;  // npos + 1 == 0: no folder
     rtl::TFileStream file(path, rtl::FileMode::Create);
-    WriteResourceFile(file, kResourceName, *this);
+    rtl::WriteResourceFile(file, kResourceName, *this);
 }
 
 }  // namespace payload

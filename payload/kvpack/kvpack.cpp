@@ -9,7 +9,7 @@
 
 #include "hosts/Paths.h"
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
 #include "rtl/Exceptions.h"
@@ -34,7 +34,7 @@ void PrintLine(const std::string& line) {
 void LoadPayload(const std::string& file, payload::TInstallerData& data) {
     const std::vector<uint8_t> stream = ReadPayloadStream(file);
     rtl::TReadOnlyMemoryStream source(stream.data(), static_cast<int64_t>(stream.size()));
-    payload::ReadComponentStream(source, data);
+    rtl::ReadComponentStream(source, data);
 }
 
 // The packing command's steps in its order: licence first, so a missing licence reads no folder;
@@ -49,7 +49,7 @@ void Pack(const Arguments& args) {
     data.Files().ScanRootFolder();
     {
         rtl::TFileStream out(outFile, rtl::FileMode::Create);
-        payload::WriteResourceFile(out, consts::SPayloadResourceFileName, data);
+        rtl::WriteResourceFile(out, consts::SPayloadResourceFileName, data);
     }
     PrintLine(rtl::Format(consts::SPacked, outFile, data.Files().Count(), data.License().Count()));
 }

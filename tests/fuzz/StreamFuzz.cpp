@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
 
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rtl::TReadOnlyMemoryStream source(data, static_cast<int64_t>(size));
     payload::TInstallerData installerData(nullptr);
     try {
-        payload::ReadComponentStream(source, installerData);
+        rtl::ReadComponentStream(source, installerData);
     } catch (const rtl::Exception&) {
     }
     return 0;

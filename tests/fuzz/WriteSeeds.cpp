@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "rtl/Streams.h"
 
 namespace {
@@ -63,11 +63,11 @@ int main(int argc, char** argv) {
         TInstallerData data(nullptr);
         fill(data);
         rtl::TMemoryStream stream;
-        payload::WriteComponentStream(stream, data);
+        rtl::WriteComponentStream(stream, data);
         // A seed the reader refuses would only teach the fuzzer the first error path.
         stream.SetPosition(0);
         TInstallerData check(nullptr);
-        payload::ReadComponentStream(stream, check);
+        rtl::ReadComponentStream(stream, check);
         std::string path = std::string(argv[1]) + "/" + name + ".tpf";
         FILE* f = std::fopen(path.c_str(), "wb");
         if (!f || std::fwrite(stream.Memory(), 1, stream.Bytes().size(), f) != stream.Bytes().size()) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "platform/Files.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
@@ -35,7 +35,7 @@ std::string Pack(const std::string& dataFolder, const std::string& licenseFile) 
     data.License().LoadFromFile(licenseFile);
     data.Files().ScanRootFolder();
     rtl::TMemoryStream out;
-    payload::WriteResourceFile(out, "install_data", data);
+    rtl::WriteResourceFile(out, "install_data", data);
     return Contents(out);
 }
 
@@ -91,7 +91,7 @@ TEST(PackedResource, HasTheResourceHeaderAndIsTheSameWhenPackedTwice) {
     // Read back: the names, time stamp, content and licence lines as they were on disk.
     payload::TInstallerData loaded(nullptr);
     rtl::TReadOnlyMemoryStream stream(first.data() + 22, static_cast<int64_t>(length));
-    payload::ReadComponentStream(stream, loaded);
+    rtl::ReadComponentStream(stream, loaded);
     ASSERT_EQ(loaded.Files().Count(), 3);
     EXPECT_EQ(loaded.Files().Item(0).Name, "\\readme.txt");
     EXPECT_EQ(loaded.License().Lines(), (std::vector<std::string>{"Licence", "line two"}));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "platform/Resources.h"
 #include "platform/Seam.h"
 #include "platform/Ui.h"
@@ -69,7 +69,7 @@ std::string ValidPayload() {
     file.Content = {'h', 'i'};
     data.License().Add("Licence");
     rtl::TMemoryStream out;
-    payload::WriteComponentStream(out, data);
+    rtl::WriteComponentStream(out, data);
     return std::string(out.Bytes().begin(), out.Bytes().end());
 }
 

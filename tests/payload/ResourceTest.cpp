@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "platform/Resources.h"
 #include "platform/Seam.h"
 #include "rtl/Exceptions.h"
@@ -16,7 +16,7 @@ namespace {
 
 std::string ResourceFileBytes(const std::string& name, const TInstallerData& data) {
     rtl::TMemoryStream out;
-    payload::WriteResourceFile(out, name, data);
+    rtl::WriteResourceFile(out, name, data);
     return std::string(out.Bytes().begin(), out.Bytes().end());
 }
 
@@ -56,7 +56,7 @@ TEST(ResourceFile, WrittenAfterOtherDataTheLengthIsFixedUpInPlace) {
     TInstallerData data(nullptr);
     rtl::TMemoryStream out;
     out.WriteBuffer("previous", 8);
-    payload::WriteResourceFile(out, "install_data", data);
+    rtl::WriteResourceFile(out, "install_data", data);
     std::string bytes(out.Bytes().begin(), out.Bytes().end());
     EXPECT_EQ(bytes.substr(0, 8), "previous");
     EXPECT_EQ(LengthAt(bytes, 8 + 18), bytes.size() - 30);
@@ -79,7 +79,7 @@ TEST(OwnResource, MissingResourceNamesTheNameAsAsked) {
         EXPECT_EQ(e.Message(), "Resource install_data not found");
     }
     EXPECT_EQ(asked, "install_data");
-    EXPECT_THROW(payload::ReadComponentResource("TMAINFORM", data), rtl::EResNotFound);
+    EXPECT_THROW(rtl::ReadComponentResource("TMAINFORM", data), rtl::EResNotFound);
 }
 
 TEST(OwnResource, LoadsTheBytesTheResourceHolds) {
@@ -127,10 +127,10 @@ TEST(ResourceFile, StreamReadsBackFromItsOffsetInsideTheFile) {
     TInstallerData data(nullptr);
     test::AddFile(data.Files(), "\\common\\a.bin", 6000);
     rtl::TMemoryStream file;
-    payload::WriteResourceFile(file, "install_data", data);
+    rtl::WriteResourceFile(file, "install_data", data);
     file.SetPosition(22);
     TInstallerData back(nullptr);
-    payload::ReadComponentStream(file, back);
+    rtl::ReadComponentStream(file, back);
     ASSERT_EQ(back.Files().Count(), 1);
     EXPECT_EQ(back.Files().Item(0).Content, data.Files().Item(0).Content);
 }

@@ -1,6 +1,6 @@
 #include "tests/payload/StreamBytes.h"
 
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
 
@@ -30,13 +30,13 @@ Bytes& Bytes::Str(const std::string& text) {
 
 std::string WriteToBytes(const rtl::TComponent& root) {
     rtl::TMemoryStream out;
-    payload::WriteComponentStream(out, root);
+    rtl::WriteComponentStream(out, root);
     return std::string(out.Bytes().begin(), out.Bytes().end());
 }
 
 void ReadFromBytes(const std::string& bytes, rtl::TComponent& root) {
     rtl::TReadOnlyMemoryStream in(bytes.data(), static_cast<int64_t>(bytes.size()));
-    payload::ReadComponentStream(in, root);
+    rtl::ReadComponentStream(in, root);
 }
 
 std::string LoadError(const std::string& bytes) {

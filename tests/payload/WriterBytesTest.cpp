@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "payload/InstTypes.h"
-#include "payload/Streaming.h"
-#include "payload/Writer.h"
+#include "rtl/Streaming.h"
+#include "rtl/Writer.h"
 #include "rtl/Streams.h"
 #include "tests/payload/StreamBytes.h"
 
@@ -212,7 +212,7 @@ TEST(WriterBytes, WriterEmptiesItsOwnBufferInFullBlocksAndTheRestAtTheEnd) {
     TInstallerData data(nullptr);
     test::AddFile(data.Files(), "\\common\\big", 10000);
     ChunkRecorder target;
-    payload::WriteComponentStream(target, data);
+    rtl::WriteComponentStream(target, data);
     ASSERT_GE(target.chunks.size(), 3u);
     for (size_t i = 0; i + 1 < target.chunks.size(); ++i) EXPECT_EQ(target.chunks[i], 4096);
     EXPECT_EQ(target.Bytes().size(), test::WriteToBytes(data).size());
@@ -221,7 +221,7 @@ TEST(WriterBytes, WriterEmptiesItsOwnBufferInFullBlocksAndTheRestAtTheEnd) {
 TEST(WriterBytes, WriterDiscardedWithoutFlushStillDeliversItsBytes) {
     rtl::TMemoryStream target;
     {
-        payload::TWriter writer(target);
+        rtl::TWriter writer(target);
         writer.WriteSignature();
         EXPECT_EQ(target.Bytes().size(), 0u);  // still in the writer's own buffer
     }

@@ -4,17 +4,17 @@
 #include "rtl/Component.h"
 #include "rtl/StringList.h"
 
-namespace payload {
+namespace rtl {
 
-class TStringListProperties : public rtl::TPersistent {
+class TStringListProperties : public TPersistent {
 public:
-    explicit TStringListProperties(rtl::TStringList& list) : list_(list) {}
+    explicit TStringListProperties(TStringList& list) : list_(list) {}
     const char* ClassName() const override { return "TStringList"; }
     // Written only when the list has lines: the tag List, one string per line, an end marker.
-    void DefineProperties(rtl::TPropertyDefiner& filer) override;
+    void DefineProperties(TPropertyDefiner& filer) override;
 
 private:
-    rtl::TStringList& list_;
+    TStringList& list_;
 };
 
-}  // namespace payload
+}  // namespace rtl

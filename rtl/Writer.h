@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <string>
 
-#include "payload/Filer.h"
+#include "rtl/Filer.h"
 #include "rtl/Collection.h"
 
-namespace payload {
+namespace rtl {
 
-class TWriter : public TFiler, public rtl::TValueWriter {
+class TWriter : public TFiler, public TValueWriter {
 public:
-    explicit TWriter(rtl::TStream& target) : TFiler(target) {}
+    explicit TWriter(TStream& target) : TFiler(target) {}
     // Empties the buffer into the target. On the way out of an error the first error is the one
     // reported, so a failure here is dropped; call FlushBuffer to see it.
     ~TWriter();
@@ -19,23 +19,23 @@ public:
     // "Stream write error" when the target takes fewer bytes than given.
     void FlushBuffer();
     void WriteSignature();
-    void WriteRootComponent(const rtl::TComponent& root);
+    void WriteRootComponent(const TComponent& root);
 
     void WriteInteger(int32_t value) override;
     void WriteString(const std::string& value) override;
     void WriteListBegin() override;
     void WriteListEnd() override;
 
-    void DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>& read,
-                        const std::function<void(rtl::TValueWriter&)>& write, bool hasData) override;
-    void DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>& read,
-                              const std::function<void(rtl::TStream&)>& write, bool hasData) override;
+    void DefineProperty(const char* name, const std::function<void(TValueReader&)>& read,
+                        const std::function<void(TValueWriter&)>& write, bool hasData) override;
+    void DefineBinaryProperty(const char* name, const std::function<void(TStream&)>& read,
+                              const std::function<void(TStream&)>& write, bool hasData) override;
 
 private:
-    void WriteProperties(rtl::TPersistent& object);
-    void WriteStoredProperties(rtl::TPersistent& object, const rtl::PropertyTable* table);
-    void WriteProperty(rtl::TPersistent& object, const rtl::PropertyInfo& info);
-    void WriteCollection(rtl::TCollection& collection);
+    void WriteProperties(TPersistent& object);
+    void WriteStoredProperties(TPersistent& object, const PropertyTable* table);
+    void WriteProperty(TPersistent& object, const PropertyInfo& info);
+    void WriteCollection(TCollection& collection);
     void WritePropName(const std::string& name) { WriteName(pathPrefix_ + name); }
     void WriteName(const std::string& name);
     void WriteValue(ValueTag tag) { WriteByte(static_cast<uint8_t>(tag)); }
@@ -46,4 +46,4 @@ private:
     std::string pathPrefix_;  // "License." while the text list's properties are written
 };
 
-}  // namespace payload
+}  // namespace rtl

@@ -1,17 +1,17 @@
-#include "payload/StringListProperties.h"
+#include "rtl/StringListProperties.h"
 
-namespace payload {
+namespace rtl {
 
-void TStringListProperties::DefineProperties(rtl::TPropertyDefiner& filer) {
+void TStringListProperties::DefineProperties(TPropertyDefiner& filer) {
     filer.DefineProperty(
         "Strings",
-        [this](rtl::TValueReader& reader) {
+        [this](TValueReader& reader) {
             reader.ReadListBegin();
             list_.Clear();
             while (!reader.EndOfList()) list_.Add(reader.ReadString());
             reader.ReadListEnd();
         },
-        [this](rtl::TValueWriter& writer) {
+        [this](TValueWriter& writer) {
             writer.WriteListBegin();
             for (const std::string& line : list_.Lines()) writer.WriteString(line);
             writer.WriteListEnd();
@@ -19,4 +19,4 @@ void TStringListProperties::DefineProperties(rtl::TPropertyDefiner& filer) {
         list_.Count() > 0);
 }
 
-}  // namespace payload
+}  // namespace rtl

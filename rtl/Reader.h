@@ -4,21 +4,21 @@
 #include <cstdint>
 #include <string>
 
-#include "payload/Filer.h"
+#include "rtl/Filer.h"
 #include "rtl/Collection.h"
 
-namespace payload {
+namespace rtl {
 
-class TReader : public TFiler, public rtl::TValueReader {
+class TReader : public TFiler, public TValueReader {
 public:
     // Reads source from its current position; what remains of it (the source must know its size)
     // bounds every length read.
-    explicit TReader(rtl::TStream& source);
+    explicit TReader(TStream& source);
 
     // EReadError "Invalid stream format" unless the next four bytes are "TPF0".
     void ReadSignature();
     // The root's optional prefix, class name (not compared), object name, properties and child list.
-    void ReadRootComponent(rtl::TComponent& root);
+    void ReadRootComponent(TComponent& root);
 
     int32_t ReadInteger() override;
     std::string ReadString() override;
@@ -26,18 +26,18 @@ public:
     bool EndOfList() override;
     void ReadListEnd() override;
 
-    void DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>& read,
-                        const std::function<void(rtl::TValueWriter&)>& write, bool hasData) override;
-    void DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>& read,
-                              const std::function<void(rtl::TStream&)>& write, bool hasData) override;
+    void DefineProperty(const char* name, const std::function<void(TValueReader&)>& read,
+                        const std::function<void(TValueWriter&)>& write, bool hasData) override;
+    void DefineBinaryProperty(const char* name, const std::function<void(TStream&)>& read,
+                              const std::function<void(TStream&)>& write, bool hasData) override;
 
 private:
     void ReadPrefix();
     std::string ReadName();
-    void ReadProperty(rtl::TPersistent& instance);
-    void ReadStoredValue(rtl::TPersistent& object, const rtl::PropertyInfo& info);
-    void ReadCustomProperty(rtl::TPersistent& object, const std::string& name);
-    void ReadCollection(rtl::TCollection& collection);
+    void ReadProperty(TPersistent& instance);
+    void ReadStoredValue(TPersistent& object, const PropertyInfo& info);
+    void ReadCustomProperty(TPersistent& object, const std::string& name);
+    void ReadCollection(TCollection& collection);
 
     ValueTag ReadValue() { return static_cast<ValueTag>(ReadByte()); }
     uint8_t PeekByte();
@@ -55,4 +55,4 @@ private:
     bool customFound_ = false;
 };
 
-}  // namespace payload
+}  // namespace rtl

@@ -1,6 +1,6 @@
-#include "payload/Filer.h"
+#include "rtl/Filer.h"
 
-namespace payload {
+namespace rtl {
 
 namespace {
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -13,10 +13,10 @@ bool SamePropertyName(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string ObjectDisplayName(const rtl::TPersistent& object) {
-    auto* component = dynamic_cast<const rtl::TComponent*>(&object);
+std::string ObjectDisplayName(const TPersistent& object) {
+    auto* component = dynamic_cast<const TComponent*>(&object);
     if (component && !component->Name().empty()) return component->Name();
     return object.ClassName();
 }
 
-}  // namespace payload
+}  // namespace rtl

@@ -1,17 +1,17 @@
-#include "payload/Streaming.h"
+#include "rtl/Streaming.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "payload/Reader.h"
-#include "payload/Writer.h"
+#include "rtl/Reader.h"
+#include "rtl/Writer.h"
 #include "platform/Resources.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 
-namespace payload {
+namespace rtl {
 
 namespace {
 
@@ -39,20 +39,20 @@ std::vector<uint8_t> ResourceHeader(const std::string& name) {
 
 }  // namespace
 
-void ReadComponentStream(rtl::TStream& source, rtl::TComponent& root) {
+void ReadComponentStream(TStream& source, TComponent& root) {
     TReader reader(source);
     reader.ReadSignature();
     reader.ReadRootComponent(root);
 }
 
-void WriteComponentStream(rtl::TStream& target, const rtl::TComponent& root) {
+void WriteComponentStream(TStream& target, const TComponent& root) {
     TWriter writer(target);
     writer.WriteSignature();
     writer.WriteRootComponent(root);
     writer.FlushBuffer();
 }
 
-void WriteResourceFile(rtl::TStream& target, const std::string& name, const rtl::TComponent& root) {
+void WriteResourceFile(TStream& target, const std::string& name, const TComponent& root) {
     std::vector<uint8_t> header = ResourceHeader(name);
     target.WriteBuffer(header.data(), static_cast<int32_t>(header.size()));
     int64_t dataStart = target.Position();
@@ -66,12 +66,12 @@ void WriteResourceFile(rtl::TStream& target, const std::string& name, const rtl:
     target.SetPosition(dataStart + length);
 }
 
-void ReadComponentResource(const std::string& name, rtl::TComponent& root) {
+void ReadComponentResource(const std::string& name, TComponent& root) {
     platform::ResourceBytes bytes;
     if (!platform::Resources().findOwnRcData(name, &bytes))
-        throw rtl::EResNotFound(rtl::Format(rtl::consts::SResNotFound, name));
-    rtl::TReadOnlyMemoryStream source(bytes.data, bytes.size);
+        throw EResNotFound(Format(consts::SResNotFound, name));
+    TReadOnlyMemoryStream source(bytes.data, bytes.size);
     ReadComponentStream(source, root);
 }
 
-}  // namespace payload
+}  // namespace rtl

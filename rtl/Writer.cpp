@@ -1,9 +1,9 @@
-#include "payload/Writer.h"
+#include "rtl/Writer.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace payload {
+namespace rtl {
 
 namespace {
 inline constexpr size_t kMaxShortLength = 255;
@@ -78,10 +78,10 @@ void TWriter::WriteString(const std::string& value) {
 void TWriter::WriteListBegin() { WriteValue(ValueTag::List); }
 void TWriter::WriteListEnd() { WriteValue(ValueTag::Null); }
 
-void TWriter::WriteRootComponent(const rtl::TComponent& root) {
+void TWriter::WriteRootComponent(const TComponent& root) {
     // Announcing custom properties binds the callbacks of both directions, so the walk needs a
     // non-const object; the writer calls only the ones that read the object.
-    auto& object = const_cast<rtl::TComponent&>(root);
+    auto& object = const_cast<TComponent&>(root);
     WriteName(object.ClassName());
     WriteName(object.Name());
     WriteProperties(object);
@@ -89,38 +89,38 @@ void TWriter::WriteRootComponent(const rtl::TComponent& root) {
     WriteListEnd();  // the children: the installer's objects own no streamed components
 }
 
-void TWriter::WriteProperties(rtl::TPersistent& object) {
+void TWriter::WriteProperties(TPersistent& object) {
     WriteStoredProperties(object, object.StoredProperties());
     object.DefineProperties(*this);
 }
 
-void TWriter::WriteStoredProperties(rtl::TPersistent& object, const rtl::PropertyTable* table) {
+void TWriter::WriteStoredProperties(TPersistent& object, const PropertyTable* table) {
     if (!table) return;
     WriteStoredProperties(object, table->inherited);  // inherited properties come first
     for (size_t i = 0; i < table->count; ++i) WriteProperty(object, table->properties[i]);
 }
 
-void TWriter::WriteProperty(rtl::TPersistent& object, const rtl::PropertyInfo& info) {
+void TWriter::WriteProperty(TPersistent& object, const PropertyInfo& info) {
     if (!info.stored) return;
     switch (info.kind) {
-        case rtl::PropertyKind::Integer: {
+        case PropertyKind::Integer: {
             int32_t value = info.getInteger(object);
             if (value == info.defaultValue) return;
             WritePropName(info.name);
             WriteInteger(value);
             return;
         }
-        case rtl::PropertyKind::String: {
+        case PropertyKind::String: {
             std::string value = info.getString(object);
             if (value.empty()) return;
             WritePropName(info.name);
             WriteString(value);
             return;
         }
-        case rtl::PropertyKind::Object: {
-            rtl::TPersistent* held = info.getObject(object);
+        case PropertyKind::Object: {
+            TPersistent* held = info.getObject(object);
             if (!held) return;
-            if (auto* collection = dynamic_cast<rtl::TCollection*>(held)) {
+            if (auto* collection = dynamic_cast<TCollection*>(held)) {
                 WritePropName(info.name);
                 WriteCollection(*collection);
                 return;
@@ -136,7 +136,7 @@ void TWriter::WriteProperty(rtl::TPersistent& object, const rtl::PropertyInfo& i
     }
 }
 
-void TWriter::WriteCollection(rtl::TCollection& collection) {
+void TWriter::WriteCollection(TCollection& collection) {
     WriteValue(ValueTag::Collection);
     std::string saved = pathPrefix_;
     pathPrefix_.clear();  // an item's names never carry a path
@@ -149,17 +149,17 @@ void TWriter::WriteCollection(rtl::TCollection& collection) {
     WriteListEnd();
 }
 
-void TWriter::DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>&,
-                             const std::function<void(rtl::TValueWriter&)>& write, bool hasData) {
+void TWriter::DefineProperty(const char* name, const std::function<void(TValueReader&)>&,
+                             const std::function<void(TValueWriter&)>& write, bool hasData) {
     if (!hasData) return;
     WritePropName(name);
     write(*this);
 }
 
-void TWriter::DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>&,
-                                   const std::function<void(rtl::TStream&)>& write, bool hasData) {
+void TWriter::DefineBinaryProperty(const char* name, const std::function<void(TStream&)>&,
+                                   const std::function<void(TStream&)>& write, bool hasData) {
     if (!hasData) return;
-    rtl::TMemoryStream block;
+    TMemoryStream block;
     write(block);
     WritePropName(name);
     WriteValue(ValueTag::Binary);
@@ -167,4 +167,4 @@ void TWriter::DefineBinaryProperty(const char* name, const std::function<void(rt
     Write(block.Memory(), block.Bytes().size());
 }
 
-}  // namespace payload
+}  // namespace rtl

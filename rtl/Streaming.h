@@ -5,15 +5,15 @@
 #include "rtl/Component.h"
 #include "rtl/Streams.h"
 
-namespace payload {
+namespace rtl {
 
 // Reads the signature and the root object from source into an existing object.
-void ReadComponentStream(rtl::TStream& source, rtl::TComponent& root);
+void ReadComponentStream(TStream& source, TComponent& root);
 // Writes the signature and the object as the root.
-void WriteComponentStream(rtl::TStream& target, const rtl::TComponent& root);
+void WriteComponentStream(TStream& target, const TComponent& root);
 // Writes the resource header for name, the stream, then fixes up the header's length field.
-void WriteResourceFile(rtl::TStream& target, const std::string& name, const rtl::TComponent& root);
+void WriteResourceFile(TStream& target, const std::string& name, const TComponent& root);
 // Reads the named RCDATA resource of the running executable (name without regard to case).
-void ReadComponentResource(const std::string& name, rtl::TComponent& root);
+void ReadComponentResource(const std::string& name, TComponent& root);
 
-}  // namespace payload
+}  // namespace rtl

@@ -1,4 +1,4 @@
-#include "payload/Reader.h"
+#include "rtl/Reader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,17 +7,15 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 
-namespace payload {
+namespace rtl {
 
-using rtl::EReadError;
-namespace consts = rtl::consts;
 
 namespace {
 
 [[noreturn]] void InvalidValue() { throw EReadError(consts::SInvalidPropertyValue); }
 
-const rtl::PropertyInfo* FindStoredProperty(const rtl::TPersistent& object, const std::string& name) {
-    for (const rtl::PropertyTable* table = object.StoredProperties(); table; table = table->inherited)
+const PropertyInfo* FindStoredProperty(const TPersistent& object, const std::string& name) {
+    for (const PropertyTable* table = object.StoredProperties(); table; table = table->inherited)
         for (size_t i = 0; i < table->count; ++i)
             if (SamePropertyName(table->properties[i].name, name)) return &table->properties[i];
     return nullptr;
@@ -30,7 +28,7 @@ bool IsIntegerTag(uint8_t b) {
 
 }  // namespace
 
-TReader::TReader(rtl::TStream& source) : TFiler(source) {
+TReader::TReader(TStream& source) : TFiler(source) {
     sourceLeft_ = std::max<int64_t>(0, source.Size() - source.Position());
 }
 
@@ -129,11 +127,11 @@ void TReader::ReadPrefix() {
     if (flags & 2) ReadInteger();  // a child position: meaningless for the installer data
 }
 
-void TReader::ReadRootComponent(rtl::TComponent& root) {
+void TReader::ReadRootComponent(TComponent& root) {
     ReadPrefix();
     ReadName();  // the class name: the caller chose the object, so any name is accepted
     std::string name = ReadName();
-    rtl::TComponent::ValidateName(name);
+    TComponent::ValidateName(name);
     root.SetName(name);
     while (!EndOfList()) ReadProperty(root);
     ReadListEnd();
@@ -143,41 +141,41 @@ void TReader::ReadRootComponent(rtl::TComponent& root) {
         ReadPrefix();
         std::string className = ReadName();
         ReadName();
-        throw rtl::EClassNotFound(rtl::Format(consts::SClassNotFound, className));
+        throw EClassNotFound(Format(consts::SClassNotFound, className));
     }
     ReadListEnd();
 }
 
-void TReader::ReadProperty(rtl::TPersistent& instance) {
+void TReader::ReadProperty(TPersistent& instance) {
     std::string path = ReadName();
     try {
-        rtl::TPersistent* object = &instance;
+        TPersistent* object = &instance;
         size_t start = 0;
         for (size_t dot; (dot = path.find('.', start)) != std::string::npos; start = dot + 1) {
-            const rtl::PropertyInfo* info = FindStoredProperty(*object, path.substr(start, dot - start));
+            const PropertyInfo* info = FindStoredProperty(*object, path.substr(start, dot - start));
             if (!info) throw EReadError(consts::SUnknownProperty);
-            if (info->kind != rtl::PropertyKind::Object) throw EReadError(consts::SInvalidPropertyPath);
+            if (info->kind != PropertyKind::Object) throw EReadError(consts::SInvalidPropertyPath);
             object = info->getObject(*object);
             if (!object) throw EReadError(consts::SInvalidPropertyPath);
         }
         std::string last = path.substr(start);
-        if (const rtl::PropertyInfo* info = FindStoredProperty(*object, last))
+        if (const PropertyInfo* info = FindStoredProperty(*object, last))
             ReadStoredValue(*object, *info);
         else
             ReadCustomProperty(*object, last);
-    } catch (const rtl::Exception& e) {
-        throw EReadError(rtl::Format(consts::SPropertyReadError, ObjectDisplayName(instance), ".", path, e.Message()));
+    } catch (const Exception& e) {
+        throw EReadError(Format(consts::SPropertyReadError, ObjectDisplayName(instance), ".", path, e.Message()));
     }
 }
 
-void TReader::ReadStoredValue(rtl::TPersistent& object, const rtl::PropertyInfo& info) {
+void TReader::ReadStoredValue(TPersistent& object, const PropertyInfo& info) {
     switch (info.kind) {
-        case rtl::PropertyKind::Integer: info.setInteger(object, ReadInteger()); return;
-        case rtl::PropertyKind::String: info.setString(object, ReadString()); return;
-        case rtl::PropertyKind::Object: {
+        case PropertyKind::Integer: info.setInteger(object, ReadInteger()); return;
+        case PropertyKind::String: info.setString(object, ReadString()); return;
+        case PropertyKind::Object: {
             // Only a collection can take a value of its own; every other object keeps the one its
             // holder created, so Nil, an identifier or a list in its place does not fit.
-            auto* collection = dynamic_cast<rtl::TCollection*>(info.getObject(object));
+            auto* collection = dynamic_cast<TCollection*>(info.getObject(object));
             if (!collection || ReadValue() != ValueTag::Collection) InvalidValue();
             ReadCollection(*collection);
             return;
@@ -185,39 +183,39 @@ void TReader::ReadStoredValue(rtl::TPersistent& object, const rtl::PropertyInfo&
     }
 }
 
-void TReader::ReadCustomProperty(rtl::TPersistent& object, const std::string& name) {
+void TReader::ReadCustomProperty(TPersistent& object, const std::string& name) {
     customName_ = name;
     customFound_ = false;
     object.DefineProperties(*this);
     if (!customFound_) throw EReadError(consts::SUnknownProperty);
 }
 
-void TReader::DefineProperty(const char* name, const std::function<void(rtl::TValueReader&)>& read,
-                             const std::function<void(rtl::TValueWriter&)>&, bool) {
+void TReader::DefineProperty(const char* name, const std::function<void(TValueReader&)>& read,
+                             const std::function<void(TValueWriter&)>&, bool) {
     if (customFound_ || !SamePropertyName(name, customName_)) return;
     customFound_ = true;
     read(*this);
 }
 
-void TReader::DefineBinaryProperty(const char* name, const std::function<void(rtl::TStream&)>& read,
-                                   const std::function<void(rtl::TStream&)>&, bool) {
+void TReader::DefineBinaryProperty(const char* name, const std::function<void(TStream&)>& read,
+                                   const std::function<void(TStream&)>&, bool) {
     if (customFound_ || !SamePropertyName(name, customName_)) return;
     customFound_ = true;
     if (ReadValue() != ValueTag::Binary) InvalidValue();
     int32_t length = ReadInt32();
     CheckAvailable(length);
-    rtl::TMemoryStream block;
+    TMemoryStream block;
     block.SetSize(length);
     Read(block.Memory(), static_cast<size_t>(length));
     read(block);
 }
 
-void TReader::ReadCollection(rtl::TCollection& collection) {
+void TReader::ReadCollection(TCollection& collection) {
     if (!EndOfList()) collection.Clear();
     while (!EndOfList()) {
         if (IsIntegerTag(PeekByte())) ReadInteger();  // an item index: not used
         ReadListBegin();
-        rtl::TCollectionItem& item = collection.AddItem();
+        TCollectionItem& item = collection.AddItem();
         while (!EndOfList()) ReadProperty(item);
         ReadListEnd();
         item.AfterRead();
@@ -225,4 +223,4 @@ void TReader::ReadCollection(rtl::TCollection& collection) {
     ReadListEnd();
 }
 
-}  // namespace payload
+}  // namespace rtl

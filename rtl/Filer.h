@@ -8,7 +8,7 @@
 #include "rtl/Component.h"
 #include "rtl/Streams.h"
 
-namespace payload {
+namespace rtl {
 
 // The tag byte in front of every value.
 enum class ValueTag : uint8_t {
@@ -20,16 +20,16 @@ enum class ValueTag : uint8_t {
 inline constexpr char kSignature[4] = {'T', 'P', 'F', '0'};
 inline constexpr size_t kFilerBufferSize = 4096;
 
-class TFiler : public rtl::TPropertyDefiner {
+class TFiler : public TPropertyDefiner {
 public:
-    explicit TFiler(rtl::TStream& stream) : stream_(stream) {}
+    explicit TFiler(TStream& stream) : stream_(stream) {}
     TFiler(const TFiler&) = delete;
     TFiler& operator=(const TFiler&) = delete;
 
 protected:
     ~TFiler() = default;
 
-    rtl::TStream& stream_;
+    TStream& stream_;
     std::array<uint8_t, kFilerBufferSize> buffer_{};
     size_t bufPos_ = 0;
     size_t bufEnd_ = 0;
@@ -40,6 +40,6 @@ bool SamePropertyName(const std::string& a, const std::string& b);
 
 // The name under which errors about an object's properties are reported: its component name,
 // or its class name when it has none.
-std::string ObjectDisplayName(const rtl::TPersistent& object);
+std::string ObjectDisplayName(const TPersistent& object);
 
-}  // namespace payload
+}  // namespace rtl
