@@ -7,33 +7,14 @@
 #include "hosts/Paths.h"
 #include "hosts/ProductRecord.h"
 #include "platform/Files.h"
-#include "rtl/Consts.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/ReplaceFile.h"
 #include "rtl/StringList.h"
+#include "rtl/TextLines.h"
 
 namespace hosts {
 namespace {
 
 constexpr char IncludePrefix[] = ":Include ";
-// The new contents are written here first, beside the IDE's file, so that a failed write never
-// leaves the IDE's contents truncated.
-constexpr char PendingSuffix[] = ".kvnew";
-
-// A file that is removed again unless it was put in its place.
-class PendingFile {
-public:
-    explicit PendingFile(std::string path) : path_(std::move(path)) {}
-    ~PendingFile() { if (!committed_) platform::Files().deleteFile(path_); }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    const std::string& Path() const { return path_; }
-    void Commit() { committed_ = true; }
-
-private:
-    std::string path_;
-    bool committed_ = false;
-};
 
 // Copies into the IDE's Help folder. The source goes only once its copy is there, so a refused
 // copy leaves the user the file in the install folder.
@@ -42,18 +23,13 @@ void MoveHelpFile(const std::string& from, const std::string& to) {
     if (files.copyFile(from, to, false)) files.deleteFile(from);
 }
 
-// Replaces the file's content with the lines, each followed by CR LF, all or nothing.
+// Replaces the file's content with the lines, each followed by CR LF, all or nothing, so that a
+// failed write never leaves the IDE's contents truncated.
 void ReplaceContents(const rtl::TStringList& lines, const std::string& path) {
-    PendingFile pending(path + PendingSuffix);
-    try {
-        lines.SaveToFile(pending.Path());
-    } catch (const rtl::EFCreateError&) {
-        // The user knows the IDE's contents file, not our temporary name beside it.
-        throw rtl::EFCreateError(rtl::Format(rtl::consts::SFCreateError, path));
-    }
-    if (!platform::Files().replaceFile(pending.Path(), path))
-        throw rtl::EFCreateError(rtl::Format(rtl::consts::SFCreateError, path));
-    pending.Commit();
+    const std::string text = rtl::JoinLinesCrLf(lines.Lines());
+    rtl::ReplaceFileContents(path, [&text](rtl::TStream& file) {
+        file.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+    });
 }
 
 void AddInclude(rtl::TStringList& contents, const std::string& include) {

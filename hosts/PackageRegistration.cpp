@@ -41,10 +41,10 @@ void RegisterPackage() {
             for (const std::string& name : reg.GetValueNames())
                 if (IsSuitePackageEntry(name)) reg.DeleteValue(name);  // a value that stays is no reason to stop
             reg.WriteString(ApplyHostMacro(rtl::Format(msg::PackageEntryFormat, InstallPath, host.DtmPackageBinary)),
-                            PackageDescription);
+                            PackageDescription());
         }
     }
-    WriteProductValue(msg::VersionValue, SuiteVersion, host.HostName);
+    WriteProductValue(msg::VersionValue, SuiteVersion(), host.HostName);
 }
 
 }  // namespace hosts

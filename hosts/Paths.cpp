@@ -5,15 +5,29 @@
 namespace hosts {
 namespace {
 
-// Exactly a letter A to Z (either case), a colon and a backslash. Tested on the byte, not via the
-// locale, so that "1:\" or an accented letter is no drive root.
-bool IsDriveRoot(const std::string& path) {
-    if (path.size() != 3 || path[1] != ':' || path[2] != '\\') return false;
-    const char c = path[0];
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+// Tested on the byte, not via the locale, so that "1:\" or an accented letter is no drive.
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// A letter, a colon and a backslash, then anything.
+bool IsDriveRooted(const std::string& path) {
+    return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\';
+}
+
+// Exactly a letter A to Z (either case), a colon and a backslash.
+bool IsDriveRoot(const std::string& path) { return path.size() == 3 && IsDriveRooted(path); }
+
+// \\server\share[\...]: two names that are not empty.
+bool IsSharePath(const std::string& path) {
+    if (path.compare(0, 2, "\\\\") != 0) return false;
+    const size_t serverEnd = path.find('\\', 2);
+    if (serverEnd == std::string::npos || serverEnd == 2) return false;
+    const size_t shareEnd = path.find('\\', serverEnd + 1);
+    return (shareEnd == std::string::npos ? path.size() : shareEnd) > serverEnd + 1;
 }
 
 }  // namespace
+
+bool IsFullFolderPath(const std::string& path) { return IsDriveRooted(path) || IsSharePath(path); }
 
 std::string StripTrailingBackslash(const std::string& path) {
     if (path.size() >= 2 && path.back() == '\\' && !IsDriveRoot(path)) return path.substr(0, path.size() - 1);

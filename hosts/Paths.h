@@ -9,6 +9,9 @@ namespace hosts {
 std::string StripTrailingBackslash(const std::string& path);
 // True when the platform reports the path's attributes with the directory bit set.
 bool FolderExists(const std::string& path);
+// A full folder path: a drive letter, a colon and a backslash (C:\ or C:\Korvane), or a share
+// \\server\share, each name not empty, optionally followed by a backslash and more.
+bool IsFullFolderPath(const std::string& path);
 // True when a plain file (not a folder) exists at the path.
 bool FileExists(const std::string& path);
 

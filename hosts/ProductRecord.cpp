@@ -48,7 +48,7 @@ void WriteProductValue(const std::string& name, const std::string& data, const s
 
 bool InstalledVersionNotNewer() {
     const std::string installed = ReadProductValue(msg::VersionValue, SelectedHost().HostName);
-    return platform::CompareTextIgnoreCase(installed, SuiteVersion) <= 0;
+    return platform::CompareTextIgnoreCase(installed, SuiteVersion()) <= 0;
 }
 
 void ShowWarning(const std::string& format, const std::vector<std::string>& args) {

@@ -1,10 +1,11 @@
 #pragma once
-// The suite's own constants.
+// The suite's own constants, kept in the program's string table.
+#include <string>
+
 namespace hosts {
 
-inline constexpr char SuiteVersion[] = "4.3";
-inline constexpr char PackageDescription[] = "Korvane 4.3 package";
-inline constexpr char EditionTitle[] = "Korvane 4.3 <Delphi/C++ Builder edition>";
-inline constexpr char ApplicationTitle[] = "Korvane installer/uninstaller";
+std::string SuiteVersion();        // "4.3"
+std::string PackageDescription();  // the description under which the package is registered
+std::string EditionTitle();        // the wizard window's caption
 
 }  // namespace hosts

@@ -18,6 +18,8 @@ struct ResourceApi {
     std::function<bool(const std::string& name, ResourceBytes* bytes)> findOwnRcData;
     // The same in an executable file loaded as data; false when the file or resource is missing.
     std::function<bool(const std::string& file, const std::string& name, std::vector<uint8_t>* bytes)> readFileRcData;
+    // LoadStringA from the running executable's string table; empty when there is no such entry.
+    std::function<std::string(uint32_t id)> loadString;
 };
 
 ResourceApi& Resources();

@@ -11,6 +11,7 @@ enum : uint32_t { Ok = 0x0, IconStop = 0x10, IconQuestion = 0x20, IconExclamatio
                   YesNo = 0x4, TaskModal = 0x2000 };
 enum : int { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
 }
+namespace help { enum : uint32_t { Context = 0x1, Command = 0x102 }; }
 
 struct UiApi {
     // MessageBoxA over the active window of the application; returns the button pressed.
@@ -21,6 +22,9 @@ struct UiApi {
     std::function<void()> bringApplicationToFront;
     // Ends the process at once with this exit code (ExitProcess).
     std::function<void(uint32_t exitCode)> exitProcess;
+    // WinHelpA without an owner window: the help engine runs command (help::Command with a macro
+    // text, help::Context with a topic number) on file; true when the engine took the request.
+    std::function<bool(const std::string& file, uint32_t command, const std::string& macro, uint32_t topic)> winHelp;
 };
 
 UiApi& Ui();

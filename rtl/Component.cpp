@@ -14,12 +14,46 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
-    while (!owned_.empty()) delete owned_.back();  // each child's destructor removes itself
+    DestroyComponents();
     if (owner_) owner_->Remove(this);
+}
+
+void TComponent::DestroyComponents() {
+    while (!owned_.empty()) delete owned_.back();  // each child's destructor removes itself
 }
 
 void TComponent::Remove(TComponent* child) {
     owned_.erase(std::remove(owned_.begin(), owned_.end(), child), owned_.end());
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+    if (name.empty()) return nullptr;
+    for (TComponent* c : owned_)
+        if (SamePropertyName(c->Name(), name)) return c;
+    return nullptr;
+}
+
+bool SamePropertyName(const std::string& a, const std::string& b) {
+    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (upper(a[i]) != upper(b[i])) return false;
+    return true;
+}
+
+bool FindIdent(const IdentTable& table, const std::string& name, int32_t* value) {
+    for (size_t i = 0; i < table.count; ++i)
+        if (SamePropertyName(table.values[i].name, name)) {
+            *value = table.values[i].value;
+            return true;
+        }
+    return false;
+}
+
+const char* IdentName(const IdentTable& table, int32_t value) {
+    for (size_t i = 0; i < table.count; ++i)
+        if (table.values[i].value == value) return table.values[i].name;
+    return nullptr;
 }
 
 namespace {

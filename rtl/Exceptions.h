@@ -32,6 +32,7 @@ KV_DECLARE_EXCEPTION(EResNotFound, Exception)
 KV_DECLARE_EXCEPTION(EComponentError, Exception)
 KV_DECLARE_EXCEPTION(ERegistryException, Exception)
 KV_DECLARE_EXCEPTION(EOSError, Exception)
+KV_DECLARE_EXCEPTION(EParserError, Exception)
 
 #undef KV_DECLARE_EXCEPTION
 

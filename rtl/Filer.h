@@ -35,9 +35,6 @@ protected:
     size_t bufEnd_ = 0;
 };
 
-// Property names match without regard to the case of the letters A to Z only.
-bool SamePropertyName(const std::string& a, const std::string& b);
-
 // The name under which errors about an object's properties are reported: its component name,
 // or its class name when it has none.
 std::string ObjectDisplayName(const TPersistent& object);

@@ -127,7 +127,9 @@ void TReader::ReadPrefix() {
     if (flags & 2) ReadInteger();  // a child position: meaningless for the installer data
 }
 
-void TReader::ReadRootComponent(TComponent& root) {
+void TReader::ReadRootComponent(TComponent& root, const ClassList* classes) {
+    root_ = &root;
+    classes_ = classes;
     ReadPrefix();
     ReadName();  // the class name: the caller chose the object, so any name is accepted
     std::string name = ReadName();
@@ -136,18 +138,44 @@ void TReader::ReadRootComponent(TComponent& root) {
     while (!EndOfList()) ReadProperty(root);
     ReadListEnd();
     root.AfterRead();
-    if (!EndOfList()) {
-        // No child classes are known to the installer; name the child before giving up on it.
-        ReadPrefix();
-        std::string className = ReadName();
-        ReadName();
-        throw EClassNotFound(Format(consts::SClassNotFound, className));
-    }
+    ReadChildren(root);
+    ResolveFixups();
+}
+
+void TReader::ResolveFixups() {
+    for (const Fixup& f : fixups_)
+        if (!f.info->bind(*f.object, *root_, f.name))
+            throw EReadError(Format(consts::SPropertyReadError, f.objectName, ".", f.path, consts::SInvalidPropertyValue));
+    fixups_.clear();
+}
+
+void TReader::ReadChildren(TComponent& parent) {
+    while (!EndOfList()) ReadChild(parent);
     ReadListEnd();
+}
+
+void TReader::ReadChild(TComponent& parent) {
+    ReadPrefix();
+    std::string className = ReadName();
+    std::string name = ReadName();
+    ComponentFactory create = classes_ ? FindClass(*classes_, className) : nullptr;
+    if (!create) throw EClassNotFound(Format(consts::SClassNotFound, className));
+    TComponent::ValidateName(name);
+    if (root_->FindComponent(name)) throw EComponentError(Format(consts::SDuplicateName, name));
+    // Owned by the root from here on, so an error further down frees it with the root.
+    TComponent* child = create(root_);
+    child->SetName(name);
+    child->SetParentComponent(&parent);
+    while (!EndOfList()) ReadProperty(*child);
+    ReadListEnd();
+    child->AfterRead();
+    ReadChildren(*child);
 }
 
 void TReader::ReadProperty(TPersistent& instance) {
     std::string path = ReadName();
+    propertyOwner_ = &instance;
+    propertyPath_ = path;
     try {
         TPersistent* object = &instance;
         size_t start = 0;
@@ -170,8 +198,36 @@ void TReader::ReadProperty(TPersistent& instance) {
 
 void TReader::ReadStoredValue(TPersistent& object, const PropertyInfo& info) {
     switch (info.kind) {
-        case PropertyKind::Integer: info.setInteger(object, ReadInteger()); return;
+        case PropertyKind::Integer:
+            // Well-known values may stand as identifiers (clBtnFace, ANSI_CHARSET).
+            if (info.idents && static_cast<ValueTag>(PeekByte()) == ValueTag::Ident) {
+                ReadValue();
+                info.setInteger(object, ReadIdentValue(*info.idents));
+            } else {
+                info.setInteger(object, ReadInteger());
+            }
+            return;
         case PropertyKind::String: info.setString(object, ReadString()); return;
+        case PropertyKind::Boolean: {
+            ValueTag tag = ReadValue();
+            if (tag != ValueTag::False && tag != ValueTag::True) InvalidValue();
+            info.setInteger(object, tag == ValueTag::True ? 1 : 0);
+            return;
+        }
+        case PropertyKind::Enumeration:
+            if (ReadValue() != ValueTag::Ident) InvalidValue();
+            info.setInteger(object, ReadIdentValue(*info.idents));
+            return;
+        case PropertyKind::Set:
+            if (ReadValue() != ValueTag::Set) InvalidValue();
+            info.setInteger(object, ReadSetValue(*info.idents));
+            return;
+        case PropertyKind::Reference:
+            // An identifier that the root must publish (a handler, a component), which may
+            // come later in the stream.
+            if (ReadValue() != ValueTag::Ident) InvalidValue();
+            fixups_.push_back({&object, &info, ReadName(), ObjectDisplayName(*propertyOwner_), propertyPath_});
+            return;
         case PropertyKind::Object: {
             // Only a collection can take a value of its own; every other object keeps the one its
             // holder created, so Nil, an identifier or a list in its place does not fit.
@@ -181,6 +237,23 @@ void TReader::ReadStoredValue(TPersistent& object, const PropertyInfo& info) {
             return;
         }
     }
+}
+
+// The identifier after its tag.
+int32_t TReader::ReadIdentValue(const IdentTable& idents) {
+    int32_t value = 0;
+    if (!FindIdent(idents, ReadName(), &value)) InvalidValue();
+    return value;
+}
+
+int32_t TReader::ReadSetValue(const IdentTable& elements) {
+    int32_t bits = 0;
+    for (std::string element; !(element = ReadName()).empty();) {
+        int32_t bit = 0;
+        if (!FindIdent(elements, element, &bit)) InvalidValue();
+        bits |= 1 << bit;
+    }
+    return bits;
 }
 
 void TReader::ReadCustomProperty(TPersistent& object, const std::string& name) {

@@ -39,10 +39,10 @@ std::vector<uint8_t> ResourceHeader(const std::string& name) {
 
 }  // namespace
 
-void ReadComponentStream(TStream& source, TComponent& root) {
+void ReadComponentStream(TStream& source, TComponent& root, const ClassList* classes) {
     TReader reader(source);
     reader.ReadSignature();
-    reader.ReadRootComponent(root);
+    reader.ReadRootComponent(root, classes);
 }
 
 void WriteComponentStream(TStream& target, const TComponent& root) {
@@ -66,12 +66,12 @@ void WriteResourceFile(TStream& target, const std::string& name, const TComponen
     target.SetPosition(dataStart + length);
 }
 
-void ReadComponentResource(const std::string& name, TComponent& root) {
+void ReadComponentResource(const std::string& name, TComponent& root, const ClassList* classes) {
     platform::ResourceBytes bytes;
     if (!platform::Resources().findOwnRcData(name, &bytes))
         throw EResNotFound(Format(consts::SResNotFound, name));
     TReadOnlyMemoryStream source(bytes.data, bytes.size);
-    ReadComponentStream(source, root);
+    ReadComponentStream(source, root, classes);
 }
 
 }  // namespace rtl

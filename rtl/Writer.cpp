@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "rtl/Consts.h"
+#include "rtl/Exceptions.h"
+
 namespace rtl {
 
 namespace {
@@ -75,6 +78,19 @@ void TWriter::WriteString(const std::string& value) {
     Write(value.data(), value.size());
 }
 
+void TWriter::WriteIdent(const std::string& name) {
+    WriteValue(ValueTag::Ident);
+    WriteName(name);
+}
+
+void TWriter::WriteBoolean(bool value) { WriteValue(value ? ValueTag::True : ValueTag::False); }
+
+void TWriter::WriteSet(const std::vector<std::string>& elements) {
+    WriteValue(ValueTag::Set);
+    for (const std::string& element : elements) WriteName(element);
+    WriteName("");
+}
+
 void TWriter::WriteListBegin() { WriteValue(ValueTag::List); }
 void TWriter::WriteListEnd() { WriteValue(ValueTag::Null); }
 
@@ -110,6 +126,27 @@ void TWriter::WriteProperty(TPersistent& object, const PropertyInfo& info) {
             WriteInteger(value);
             return;
         }
+        case PropertyKind::Boolean:
+        case PropertyKind::Enumeration:
+        case PropertyKind::Set: {
+            int32_t value = info.getInteger(object);
+            if (value == info.defaultValue) return;
+            WritePropName(info.name);
+            if (info.kind == PropertyKind::Boolean) {
+                WriteBoolean(value != 0);
+            } else if (info.kind == PropertyKind::Enumeration) {
+                const char* name = IdentName(*info.idents, value);
+                if (!name) throw EWriteError(consts::SInvalidPropertyValue);
+                WriteIdent(name);
+            } else {
+                std::vector<std::string> elements;
+                for (size_t i = 0; i < info.idents->count; ++i)
+                    if (value & (1 << info.idents->values[i].value)) elements.push_back(info.idents->values[i].name);
+                WriteSet(elements);
+            }
+            return;
+        }
+        case PropertyKind::Reference: return;  // resolved by the root that reads them
         case PropertyKind::String: {
             std::string value = info.getString(object);
             if (value.empty()) return;

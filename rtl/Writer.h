@@ -3,6 +3,7 @@
 // tables of the objects it reaches and choosing the narrowest encoding for each value.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "rtl/Filer.h"
 #include "rtl/Collection.h"
@@ -25,6 +26,12 @@ public:
     void WriteString(const std::string& value) override;
     void WriteListBegin() override;
     void WriteListEnd() override;
+    // The pieces of a stream for a writer that is not walking objects (a text converter): a name
+    // (class, component or property name), and the tagged identifier, Boolean and set values.
+    void WriteName(const std::string& name);
+    void WriteIdent(const std::string& name);
+    void WriteBoolean(bool value);
+    void WriteSet(const std::vector<std::string>& elements);
 
     void DefineProperty(const char* name, const std::function<void(TValueReader&)>& read,
                         const std::function<void(TValueWriter&)>& write, bool hasData) override;
@@ -37,7 +44,6 @@ private:
     void WriteProperty(TPersistent& object, const PropertyInfo& info);
     void WriteCollection(TCollection& collection);
     void WritePropName(const std::string& name) { WriteName(pathPrefix_ + name); }
-    void WriteName(const std::string& name);
     void WriteValue(ValueTag tag) { WriteByte(static_cast<uint8_t>(tag)); }
     void WriteByte(uint8_t b) { Write(&b, 1); }
     void WriteInt32(int32_t v);

@@ -4,8 +4,10 @@ jobs=${KV_JOBS:-$(nproc)}
 
 # The runnable build: 32-bit where this machine runs 32-bit Wine, else the same sources as 64-bit.
 if "$root/tools/wine32-works.sh"; then run_arch=i686; else run_arch=x86_64; fi
-run_dir="$root/build/run-$run_arch"
-ship_dir="$root/build/win32"
+# KV_BUILD_ROOT puts the trees elsewhere, so that two builds of one checkout can run side by side.
+build_root=${KV_BUILD_ROOT:-$root/build}
+run_dir="$build_root/run-$run_arch"
+ship_dir="$build_root/win32"
 
 loader_for() { [ "$1" = i686 ] && echo wine || echo wine64; }
 

@@ -25,6 +25,21 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     fi
   ) 9>"$build_dir/.wineprefix.lock"
 fi
+# Set-up of a new prefix, once: without a window manager (a bare Xvfb) Wine draws frames and
+# captions itself, and a maximised window keeps its size, only when its X11 driver does not hand
+# windows to a manager; and Wine's own Tahoma and Marlett (Debian's fonts-wine) are put where
+# the prefix finds them, else dialogs are drawn in another face and title-bar buttons as letters.
+if [ ! -f "$WINEPREFIX/.kv-prefix-ready" ]; then
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.kv-prefix-ready" ]; then
+      mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+      cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+      "$bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 &&
+        touch "$WINEPREFIX/.kv-prefix-ready"
+    fi
+  ) 9>"$build_dir/.wineprefix.lock"
+fi
 # Keep one wineserver alive for this prefix while tests run (about 0.2 s a start instead of 4 s).
 wineserver -p </dev/null >/dev/null 2>&1 || true
 exec "$bin" "$@"

@@ -3,11 +3,15 @@
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
+#include <exception>
 
 #include "payload/InstTypes.h"
 #include "platform/Ui.h"
 #include "rtl/Format.h"
 #include "wizard/StartupConsts.h"
+#include "wizard/WizardTexts.h"
+#include "wizard/p1u1.h"
+#include "wizard/p1u2.h"
 
 namespace wizard {
 namespace {
@@ -29,7 +33,7 @@ void EndWithRuntimeError(uint32_t code) {
 
 }  // namespace
 
-bool LoadInstallerData(TApplication& application) {
+bool LoadInstallerData(forms::TApplication& application) {
     // The global refers to the object before loading starts; the application frees it at the end.
     payload::InstallerData = new payload::TInstallerData(&application);
     try {
@@ -39,6 +43,22 @@ bool LoadInstallerData(TApplication& application) {
         EndWithRuntimeError(consts::UnhandledExceptionError);
         return false;
     }
+}
+
+int RunInstaller() {
+    forms::TApplication application;
+    if (!LoadInstallerData(application)) return static_cast<int>(consts::UnhandledExceptionError);
+    application.Initialize();
+    application.SetTitle(texts::ApplicationTitle);
+    try {
+        application.CreateForm<TMainForm>();
+        frmLicense = application.CreateForm<TfrmLicense>();
+    } catch (const std::exception& e) {
+        application.ShowException(e.what());
+        return 1;
+    }
+    application.Run();
+    return 0;
 }
 
 }  // namespace wizard

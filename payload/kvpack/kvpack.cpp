@@ -9,11 +9,13 @@
 
 #include "hosts/Paths.h"
 #include "payload/InstTypes.h"
+#include "payload/PackCommand.h"
 #include "rtl/Streaming.h"
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/ObjectText.h"
 #include "rtl/Streams.h"
 
 namespace kvpack {
@@ -37,21 +39,10 @@ void LoadPayload(const std::string& file, payload::TInstallerData& data) {
     rtl::ReadComponentStream(source, data);
 }
 
-// The packing command's steps in its order: licence first, so a missing licence reads no folder;
-// the file is created only after everything has been read.
 void Pack(const Arguments& args) {
-    const std::string& dataDir = args[0];
-    const std::string& licenseFile = args[1];
     const std::string& outFile = args[2];
-    payload::TInstallerData data(nullptr);
-    data.Files().RootFolder = hosts::StripTrailingBackslash(dataDir);
-    data.License().LoadFromFile(licenseFile);
-    data.Files().ScanRootFolder();
-    {
-        rtl::TFileStream out(outFile, rtl::FileMode::Create);
-        rtl::WriteResourceFile(out, consts::SPayloadResourceFileName, data);
-    }
-    PrintLine(rtl::Format(consts::SPacked, outFile, data.Files().Count(), data.License().Count()));
+    const payload::PackResult packed = payload::PackPayload(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], outFile);
+    PrintLine(rtl::Format(consts::SPacked, outFile, packed.files, packed.licenseLines));
 }
 
 std::string Hex8(int32_t value) {
@@ -91,6 +82,17 @@ void Stream(const Arguments& args) {
     out.WriteBuffer(stream.data(), static_cast<int32_t>(stream.size()));
 }
 
+// A window's text description as the component stream that the program binds as its resource.
+void Form(const Arguments& args) {
+    rtl::TFileStream in(args[0], rtl::FileMode::OpenReadShared);
+    std::string text(static_cast<size_t>(in.Size()), '\0');
+    in.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
+    rtl::TMemoryStream stream;
+    rtl::ObjectTextToBinary(text, stream);
+    rtl::TFileStream out(args[1], rtl::FileMode::Create);
+    out.WriteBuffer(stream.Memory(), static_cast<int32_t>(stream.Bytes().size()));
+}
+
 struct Command {
     const char* name;
     size_t argumentCount;
@@ -102,6 +104,7 @@ constexpr Command Commands[] = {
     {"list", 1, List},
     {"extract", 3, Extract},
     {"stream", 2, Stream},
+    {"form", 2, Form},
 };
 
 void Run(const Arguments& args) {

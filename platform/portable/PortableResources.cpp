@@ -10,6 +10,7 @@ ResourceApi MakeNoResources() {
     ResourceApi api;
     api.findOwnRcData = [](const std::string&, ResourceBytes*) { return false; };
     api.readFileRcData = [](const std::string&, const std::string&, std::vector<uint8_t>*) { return false; };
+    api.loadString = [](uint32_t) { return std::string(); };
     return api;
 }
 
@@ -17,6 +18,7 @@ ResourceApi MakeNoResources() {
 
 ResourceApi& Resources() {
     static ResourceApi api = MakeNoResources();
+    api.loadString = [](uint32_t) { return std::string(); };
     return api;
 }
 

@@ -36,6 +36,10 @@ UiApi MakeWin32Ui() {
         if (HWND w = ApplicationWindow()) SetForegroundWindow(w);
     };
     api.exitProcess = [](uint32_t code) { ExitProcess(code); };
+    api.winHelp = [](const std::string& file, uint32_t command, const std::string& macro, uint32_t topic) {
+        ULONG_PTR data = command == HELP_COMMAND ? reinterpret_cast<ULONG_PTR>(macro.c_str()) : topic;
+        return WinHelpA(nullptr, file.c_str(), command, data) != FALSE;
+    };
     return api;
 }
 

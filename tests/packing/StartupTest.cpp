@@ -12,7 +12,7 @@
 #include "platform/Seam.h"
 #include "platform/Ui.h"
 #include "rtl/Streams.h"
-#include "wizard/Application.h"
+#include "forms/Application.h"
 #include "wizard/Startup.h"
 
 namespace {
@@ -88,7 +88,7 @@ TEST(Startup, LoadsThePayloadOwnedByTheApplication) {
     StartupSeam seam;
     PayloadResource resource(ValidPayload());
     {
-        wizard::TApplication application;
+        forms::TApplication application;
         ASSERT_TRUE(wizard::LoadInstallerData(application));
         ASSERT_NE(payload::InstallerData, nullptr);
         EXPECT_EQ(payload::InstallerData->Owner(), &application);
@@ -103,7 +103,7 @@ TEST(Startup, LoadsThePayloadOwnedByTheApplication) {
 TEST(Startup, AMissingPayloadEndsWithRuntimeError217) {
     // The test program itself carries no INSTALL_DATA resource.
     StartupSeam seam;
-    wizard::TApplication application;
+    forms::TApplication application;
     EXPECT_FALSE(wizard::LoadInstallerData(application));
     ExpectRuntimeError217(seam);
     EXPECT_EQ(seam.boxes[0].text.find("install_data"), std::string::npos) << "the error's own message is shown";
@@ -115,7 +115,7 @@ TEST(Startup, ADamagedPayloadEndsWithRuntimeError217) {
                                        std::string()}) {
         StartupSeam seam;
         PayloadResource resource(damaged);
-        wizard::TApplication application;
+        forms::TApplication application;
         EXPECT_FALSE(wizard::LoadInstallerData(application));
         ExpectRuntimeError217(seam);
     }

@@ -1,0 +1,109 @@
+#include "forms/Label.h"
+
+#include <windows.h>
+
+#include <iterator>
+
+#include "forms/Form.h"
+#include "forms/Win32Windows.h"
+
+namespace forms {
+namespace {
+
+TLabel& AsLabel(rtl::TPersistent& o) { return static_cast<TLabel&>(o); }
+
+}  // namespace
+
+const rtl::PropertyTable* TLabel::StoredProperties() const {
+    using P = rtl::TPersistent;
+    static const rtl::PropertyInfo properties[] = {
+        rtl::EnumProperty(
+            "Alignment", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).alignment_; },
+            [](P& o, int32_t v) { AsLabel(o).alignment_ = static_cast<TAlignment>(v); }, &AlignmentIdents,
+            taLeftJustify),
+        rtl::BooleanProperty(
+            "AutoSize", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).autoSize_; },
+            [](P& o, int32_t v) { AsLabel(o).autoSize_ = v != 0; }, true),
+        rtl::StringProperty(
+            "Caption", [](const P& o) { return static_cast<const TLabel&>(o).Caption(); },
+            [](P& o, const std::string& v) { AsLabel(o).SetCaption(v); }),
+        rtl::EnumProperty(
+            "Layout", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).layout_; },
+            [](P& o, int32_t v) { AsLabel(o).layout_ = static_cast<TTextLayout>(v); }, &TextLayoutIdents, tlTop),
+        rtl::ReferenceProperty("OnClick",
+                               [](P& o, rtl::TComponent& root, const std::string& name) {
+                                   return BindNotifyEvent(AsLabel(o).OnClick, root, name);
+                               }),
+        rtl::BooleanProperty(
+            "ShowAccelChar", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).showAccelChar_; },
+            [](P& o, int32_t v) { AsLabel(o).showAccelChar_ = v != 0; }, true),
+        rtl::BooleanProperty(
+            "Transparent", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).transparent_; },
+            [](P& o, int32_t v) { AsLabel(o).transparent_ = v != 0; }, false),
+        rtl::BooleanProperty(
+            "WordWrap", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).wordWrap_; },
+            [](P& o, int32_t v) { AsLabel(o).wordWrap_ = v != 0; }, false),
+    };
+    static const rtl::PropertyTable table = {TControl::StoredProperties(), properties, std::size(properties)};
+    return &table;
+}
+
+uint32_t TLabel::DrawFlags() const {
+    static const UINT alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    UINT flags = DT_EXPANDTABS | alignments[alignment_];
+    if (wordWrap_) flags |= DT_WORDBREAK;
+    if (!showAccelChar_) flags |= DT_NOPREFIX;
+    return flags;
+}
+
+void TLabel::AdjustSize() {
+    if (!autoSize_ || !HandleAllocated()) return;
+    HWND window = win::Hwnd(Handle());
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(EffectiveFont().Handle()));
+    RECT r = {0, 0, wordWrap_ ? width_ : 0, 0};
+    std::string text = caption_.empty() ? std::string(" ") : caption_;  // an empty label keeps a line's height
+    DrawTextA(dc, text.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    SetBounds(left_, top_, wordWrap_ ? width_ : r.right, r.bottom);
+}
+
+void TLabel::Paint() {
+    HWND window = win::Hwnd(Handle());
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    // Transparent or not, the parent's background is what lies behind: a solid colour here.
+    FillRect(dc, &client, win::BrushOf(transparent_ || parentColor_ ? EffectiveColor() : color_));
+    HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(EffectiveFont().Handle()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, win::ToRgb(EffectiveFont().Color()));
+    RECT text = client;
+    if (layout_ != tlTop) {
+        RECT measure = client;
+        DrawTextA(dc, caption_.c_str(), -1, &measure, DrawFlags() | DT_CALCRECT);
+        int32_t spare = (client.bottom - client.top) - (measure.bottom - measure.top);
+        text.top += layout_ == tlCenter ? spare / 2 : spare;
+    }
+    DrawTextA(dc, caption_.c_str(), -1, &text, DrawFlags());
+    SelectObject(dc, old);
+    EndPaint(window, &ps);
+}
+
+intptr_t TLabel::WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    switch (message) {
+        case WM_PAINT: Paint(); return 0;
+        case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
+        case WM_SETTEXT:
+            // The caption is drawn from the control; the window keeps a copy for readers of it.
+            InvalidateRect(win::Hwnd(Handle()), nullptr, TRUE);
+            break;
+        case WM_LBUTTONUP: Click(); return 0;
+        default: break;
+    }
+    return TControl::WndProc(message, wParam, lParam);
+}
+
+}  // namespace forms

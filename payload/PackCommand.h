@@ -1,0 +1,21 @@
+#pragma once
+// The packing command's steps, shared by the installer's Pack button and kvpack: a new payload
+// from a Data folder and a licence text, written as a resource file.
+#include <string>
+
+#include "rtl/Component.h"
+
+namespace payload {
+
+struct PackResult {
+    int files = 0;
+    int licenseLines = 0;
+};
+
+// Reads the licence first, so that a missing one reads no folder; then every file below
+// dataFolder; then writes resourceFile all or nothing (an earlier file stays on any failure).
+// The temporary installer data is owned by owner while it lives and freed also on failure.
+PackResult PackPayload(rtl::TComponent* owner, const std::string& dataFolder, const std::string& licenseFile,
+                       const std::string& resourceFile);
+
+}  // namespace payload

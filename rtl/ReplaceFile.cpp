@@ -1,0 +1,48 @@
+#include "rtl/ReplaceFile.h"
+
+#include <memory>
+
+#include "platform/Files.h"
+#include "rtl/Consts.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+
+namespace rtl {
+namespace {
+
+constexpr char PendingSuffix[] = ".kvnew";
+
+// A file that is removed again unless it was put in its place.
+class PendingFile {
+public:
+    explicit PendingFile(std::string path) : path_(std::move(path)) {}
+    ~PendingFile() { if (!committed_) platform::Files().deleteFile(path_); }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    const std::string& Path() const { return path_; }
+    void Commit() { committed_ = true; }
+
+private:
+    std::string path_;
+    bool committed_ = false;
+};
+
+}  // namespace
+
+void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write) {
+    PendingFile pending(path + PendingSuffix);
+    {
+        std::unique_ptr<TFileStream> file;
+        try {
+            file = std::make_unique<TFileStream>(pending.Path(), FileMode::Create);
+        } catch (const EFCreateError&) {
+            throw EFCreateError(Format(consts::SFCreateError, path));
+        }
+        write(*file);
+    }  // closed before it takes the target's place
+    if (!platform::Files().replaceFile(pending.Path(), path))
+        throw EFCreateError(Format(consts::SFCreateError, path));
+    pending.Commit();
+}
+
+}  // namespace rtl
