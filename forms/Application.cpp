@@ -29,6 +29,22 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
 
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
+// The arrow keys move the focus, and with it the choice, among the radio buttons of one group.
+// The platform's dialog keys look for the group among the window's direct children only, and the
+// toolkit's radio buttons sit in panels and pages.
+bool MoveInRadioGroup(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return false;
+    const bool previous = msg.wParam == VK_UP || msg.wParam == VK_LEFT;
+    if (!previous && msg.wParam != VK_DOWN && msg.wParam != VK_RIGHT) return false;
+    if (!(SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, 0) & DLGC_RADIOBUTTON)) return false;
+    HWND next = GetNextDlgGroupItem(GetParent(msg.hwnd), msg.hwnd, previous);
+    if (!next || next == msg.hwnd) return true;
+    SetFocus(next);
+    // As the dialog keys do for radio buttons: the one that takes the focus is clicked.
+    SendMessageA(GetParent(next), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), BN_CLICKED), reinterpret_cast<LPARAM>(next));
+    return true;
+}
+
 }  // namespace
 
 TApplication::TApplication() : rtl::TComponent(nullptr) { Application = this; }
@@ -80,6 +96,7 @@ void TApplication::Dispatch(void* message) {
     MSG& msg = *static_cast<MSG*>(message);
     // The keyboard of a form is the dialog keyboard: Tab, Enter, Esc, arrows and mnemonics.
     if (IsKeyboardMessage(msg.message)) {
+        if (MoveInRadioGroup(msg)) return;
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
         if (root && dynamic_cast<TForm*>(win::ControlOf(root)) && IsDialogMessageA(root, &msg)) return;
     }

@@ -196,6 +196,8 @@ void TControl::Click() {
 }
 
 intptr_t TControl::WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    // The toolkit's own windows draw in the control's font; they tell it as standard controls do.
+    if (message == WM_GETFONT) return reinterpret_cast<intptr_t>(EffectiveFont().Handle());
     return DefWindowProcA(win::Hwnd(handle_), message, wParam, lParam);
 }
 

@@ -50,6 +50,10 @@ public:
 
     void CreateHandle() override;
 
+protected:
+    // Every page fills the notebook, the hidden ones too.
+    bool TakesPartInAlignment(const TControl&) const override { return true; }
+
 private:
     void ShowActivePage();
     int32_t pageIndex_ = 0;

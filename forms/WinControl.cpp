@@ -112,7 +112,7 @@ void TWinControl::AlignControls() {
     InflateRect(&r, -borderWidth_, -borderWidth_);
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : controls_) {
-            if (c->Align() != pass || !c->Visible()) continue;
+            if (c->Align() != pass || !TakesPartInAlignment(*c)) continue;
             switch (pass) {
                 case alTop: c->SetBounds(r.left, r.top, r.right - r.left, c->Height()); r.top += c->Height(); break;
                 case alBottom:

@@ -35,6 +35,8 @@ public:
 protected:
     void FillCreateParams(CreateParams& params) const override;
     void Resized() override { AlignControls(); }
+    // Whether a child takes its share of the space: a hidden control leaves its place to others.
+    virtual bool TakesPartInAlignment(const TControl& child) const { return child.Visible(); }
     // The area that aligned children share, inside the border.
     int32_t borderWidth_ = 0;
     int32_t tabOrder_ = -1;

@@ -30,6 +30,10 @@ private:
 }  // namespace
 
 void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write) {
+    // A read-only file is not to be replaced, whatever the file system would allow.
+    const uint32_t attributes = platform::Files().getAttributes(path);
+    if (attributes != platform::attr::Invalid && (attributes & platform::attr::ReadOnly))
+        throw EFCreateError(Format(consts::SFCreateError, path));
     PendingFile pending(path + PendingSuffix);
     {
         std::unique_ptr<TFileStream> file;
