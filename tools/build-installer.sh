@@ -9,6 +9,7 @@ data=$(cd "$1" && pwd); license=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 source "$(dirname "$0")/common.sh"
 ship_dir=$(mkdir -p "${3:-$root/build/custom}" && cd "${3:-$root/build/custom}" && pwd)
 "$root/tools/setup-debian.sh"
+choose_run_arch
 trap 'stop_wineserver "$run_dir"' EXIT
 # Only kvpack is needed from the runnable tree; its other settings stay as they are.
 cmake -S "$root" -B "$run_dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$run_arch.cmake" >/dev/null

@@ -2,12 +2,17 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${KV_JOBS:-$(nproc)}
 
-# The runnable build: 32-bit where this machine runs 32-bit Wine, else the same sources as 64-bit.
-if "$root/tools/wine32-works.sh"; then run_arch=i686; else run_arch=x86_64; fi
 # KV_BUILD_ROOT puts the trees elsewhere, so that two builds of one checkout can run side by side.
 build_root=${KV_BUILD_ROOT:-$root/build}
-run_dir="$build_root/run-$run_arch"
-ship_dir="$build_root/win32"
+
+# The runnable build: 32-bit where this machine runs 32-bit Wine, else the same sources as 64-bit.
+# Decided again once the packages are installed: before that, no Wine answers at all.
+choose_run_arch() {
+  if "$root/tools/wine32-works.sh"; then run_arch=i686; else run_arch=x86_64; fi
+  run_dir="$build_root/run-$run_arch"
+  ship_dir="$build_root/win32"
+}
+choose_run_arch
 
 loader_for() { [ "$1" = i686 ] && echo wine || echo wine64; }
 
@@ -39,6 +44,7 @@ build_shipping() {  # the 32-bit product; packs its payload with the runnable bu
 
 prepare_builds() {  # installs what is missing, builds both trees, and starts Wine and X for the run
   "$root/tools/setup-debian.sh"
+  choose_run_arch
   trap 'stop_wineserver "$run_dir"; stop_display' EXIT
   start_display "$run_dir"
   configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON
