@@ -163,7 +163,8 @@ private:
         }
         writer_.WriteName(className);
         writer_.WriteName(name);
-        while (!lexer_.IsKeyword("object") && !lexer_.IsKeyword("end")) ConvertProperty();
+        while (lexer_.Current().kind != TokenKind::End && !lexer_.IsKeyword("object") && !lexer_.IsKeyword("end"))
+            ConvertProperty();
         writer_.WriteListEnd();
         while (lexer_.IsKeyword("object")) ConvertObject();
         if (!lexer_.IsKeyword("end")) lexer_.Fail(Format(consts::SSymbolExpected, "'end'"));

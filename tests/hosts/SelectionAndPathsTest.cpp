@@ -48,6 +48,21 @@ TEST(StripTrailingBackslash, OnlyLettersAToZMakeADriveRoot) {
     EXPECT_EQ(StripTrailingBackslash("C;\\"), "C;");
 }
 
+TEST(IsFullFolderPath, ADriveAndABackslashOrAShareWithBothNames) {
+    struct Case {
+        const char* path;
+        bool full;
+    } cases[] = {
+        {"C:\\", true},         {"c:\\Korvane\\d6", true}, {"C:\\Korvane\\", true},
+        {"\\\\server\\share", true}, {"\\\\server\\share\\Korvane", true},
+        {"", false},             {"Korvane", false},         {"Korvane\\d6", false},
+        {"\\Korvane", false},    {"C:", false},              {"C:Korvane", false},
+        {"1:\\Korvane", false},  {"\\\\server", false},      {"\\\\server\\", false},
+        {"\\\\\\share", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(hosts::IsFullFolderPath(c.path), c.full) << c.path;
+}
+
 TEST(FolderAndFileExist, TellFoldersFromFilesOnTheRealDisk) {
     test::TempDir dir;
     const std::string file = dir.Path() + "\\dcc32.exe";
