@@ -141,7 +141,7 @@ TEST_F(Extraction, SkippedFileAndItsFolderAreNotCreated) {
 TEST_F(Extraction, LaterWriteToTheSameDestinationWins) {
     test::AddFile(files(), "\\common\\same.txt", 3);
     payload::TFileHolder& later = test::AddFile(files(), "\\vcl5\\same.txt", 6);
-    later.Content.assign({'l', 'a', 't', 'e', 'r', '!'});
+    later.Content = std::vector<uint8_t>{'l', 'a', 't', 'e', 'r', '!'};
     files().ExtractFolder("common");
     files().ExtractFolder("vcl5");
     EXPECT_EQ(test::ReadWholeFile(root + "\\same.txt"), "later!");

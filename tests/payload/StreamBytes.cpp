@@ -56,8 +56,9 @@ payload::TFileHolder& AddFile(payload::TFileCollection& files, const std::string
     item.Age = age;
     item.Size = size;
     item.Attr = attr;
-    item.Content.resize(static_cast<size_t>(size));
-    for (int32_t i = 0; i < size; ++i) item.Content[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7 + 1);
+    std::vector<uint8_t> content(static_cast<size_t>(size));
+    for (int32_t i = 0; i < size; ++i) content[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7 + 1);
+    item.Content = std::move(content);
     return item;
 }
 
