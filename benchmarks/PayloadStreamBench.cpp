@@ -78,7 +78,7 @@ int main() {
         item.Age = 745366348;
         item.Attr = 32;
         item.Size = 21000;
-        item.Content.assign(static_cast<size_t>(item.Size), static_cast<uint8_t>(i));
+        item.Content = std::vector<uint8_t>(static_cast<size_t>(item.Size), static_cast<uint8_t>(i));
     }
     for (int i = 0; i < 68; ++i) data.License().Add("Licence line " + std::to_string(i));
 

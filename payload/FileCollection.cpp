@@ -1,3 +1,4 @@
+#include "payload/FolderMaker.h"
 #include "payload/InstTypes.h"
 #include "payload/PayloadConsts.h"
 #include "payload/SafePath.h"
@@ -36,13 +37,14 @@ void TFileCollection::ExtractFolder(const std::string& tag) {
         if (BelongsTo(item, lowerTag) && !IsSafeRelativeName(restOf(item)))
             throw rtl::EWriteError(rtl::Format(consts::SInvalidPayloadFileName, item.Name));
     }
+    FolderMaker folders;
     for (int i = 0; i < Count(); ++i) {
         const TFileHolder& item = Item(i);
         if (!BelongsTo(item, lowerTag)) continue;
         std::string destination = RootFolder + restOf(item);
         bool skip = false;
         if (OnExtractFile) OnExtractFile(*this, destination, skip);
-        if (!skip) item.WriteToDisk(destination);
+        if (!skip) item.WriteToDisk(destination, folders);
     }
 }
 

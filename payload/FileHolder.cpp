@@ -1,6 +1,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "payload/FolderMaker.h"
 #include "payload/InstTypes.h"
 #include "payload/PayloadConsts.h"
 #include "platform/Files.h"
@@ -21,24 +22,13 @@ const TFileHolder& AsHolder(const rtl::TPersistent& o) { return static_cast<cons
     throw rtl::EReadError(rtl::Format(rtl::consts::SPropertyReadError, "TFileHolder", ".", "Data", message));
 }
 
-bool FolderExists(const std::string& path) {
-    uint32_t a = platform::Files().getAttributes(path);
-    return a != platform::attr::Invalid && (a & platform::attr::Directory);
-}
+// What CreateFileA sets on a new file by itself: a file whose attributes are no more than these,
+// archive among them (a new file always gets it), needs no SetFileAttributesA after creation.
+constexpr uint32_t CreationAttributes =
+    platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System | platform::attr::Archive;
 
-// The folder part of a path, up to and with its last backslash.
-std::string FilePath(const std::string& path) { return path.substr(0, path.rfind('\\') + 1); }
-
-// Creates folder with every missing folder above it. Failures show when the file is created.
-void ForceFolders(std::string folder) {
-    std::vector<std::string> missing;  // deepest first; a loop, as a name can hold many levels
-    for (;;) {
-        if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-        if (folder.size() < 3 || FolderExists(folder) || FilePath(folder) == folder) break;
-        missing.push_back(folder);
-        folder = FilePath(folder);
-    }
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) platform::Files().createDirectory(*it);
+bool CreationSetsAll(uint32_t attributes) {
+    return (attributes & ~CreationAttributes) == 0 && (attributes & platform::attr::Archive) != 0;
 }
 
 }  // namespace
@@ -73,8 +63,10 @@ void TFileHolder::DefineProperties(rtl::TPropertyDefiner& filer) {
             if (!sizeRead_) throw rtl::EReadError(consts::SDataBeforeSize);
             if (length != Size)
                 throw rtl::EReadError(rtl::Format(consts::SDataSizeMismatch, static_cast<int32_t>(length), Size));
-            Content.resize(static_cast<size_t>(Size));
-            block.ReadBuffer(Content.data(), Size);
+            if (block.LendBytes(Size, &Content)) return;
+            std::vector<uint8_t> copy(static_cast<size_t>(Size));
+            block.ReadBuffer(copy.data(), Size);
+            Content = std::move(copy);
         },
         // Items hold exactly Size bytes (the reader and the scan see to it), so the block is Size long.
         [this](rtl::TStream& block) { block.WriteBuffer(Content.data(), static_cast<int32_t>(Content.size())); },
@@ -88,13 +80,20 @@ void TFileHolder::AfterRead() {
 }
 
 void TFileHolder::WriteToDisk(const std::string& path) const {
+    FolderMaker folders;
+    WriteToDisk(path, folders);
+}
+
+void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) const {
     platform::FileApi& files = platform::Files();
     files.deleteFile(path);  // a read-only or busy file stays, and creating it fails below
-    ForceFolders(FilePath(path));
-    rtl::TFileStream file(path, rtl::FileMode::Create);
+    folders.Force(path.substr(0, path.rfind('\\') + 1));
+    const auto attributes = static_cast<uint32_t>(Attr);
+    const bool atCreation = CreationSetsAll(attributes);
+    rtl::TFileStream file(path, rtl::FileMode::Create, atCreation ? attributes : platform::attr::Normal);
     file.WriteBuffer(Content.data(), static_cast<int32_t>(Content.size()));
     files.setLastWriteDosTime(file.Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
-    files.setAttributes(path, static_cast<uint32_t>(Attr));
+    if (!atCreation) files.setAttributes(path, attributes);  // a failure is ignored, as for the time
 }
 
 }  // namespace payload

@@ -9,12 +9,14 @@
 
 #include "rtl/Collection.h"
 #include "rtl/Component.h"
+#include "rtl/SharedBytes.h"
 #include "rtl/StringList.h"
 #include "rtl/StringListProperties.h"
 
 namespace payload {
 
 class TFileCollection;
+class FolderMaker;
 
 // One file of the payload.
 class TFileHolder : public rtl::TCollectionItem {
@@ -26,12 +28,16 @@ public:
     int32_t Age = -1;        // packed DOS date (high word) and time (low word), local time; -1 unknown
     int32_t Size = 0;        // content length in bytes
     int32_t Attr = 0;        // attribute bits as GetFileAttributesA reports them
-    std::vector<uint8_t> Content;  // exactly Size bytes; empty while Size is 0
+    // Exactly Size bytes; empty while Size is 0. Read from memory that outlives the item (the
+    // program's resource, a mapped file), it refers to the bytes there; otherwise it owns them.
+    rtl::SharedBytes Content;
 
     // Fills the item from RootFolder + relativeName (packing).
     void ReadFromDisk(const std::string& rootFolder, const std::string& relativeName);
     // Writes the content to path with its time stamp and attributes (extraction).
     void WriteToDisk(const std::string& path) const;
+    // The same, creating the folder through folders, which remembers the folders of earlier writes.
+    void WriteToDisk(const std::string& path, FolderMaker& folders) const;
 
     const rtl::PropertyTable* StoredProperties() const override;
     // "Data": the content, written only while the item holds some.

@@ -3,6 +3,7 @@
 #include <deque>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "payload/InstTypes.h"
 #include "platform/Files.h"
@@ -64,9 +65,10 @@ void TFileHolder::ReadFromDisk(const std::string& rootFolder, const std::string&
     if (length > std::numeric_limits<int32_t>::max()) throw rtl::EReadError(rtl::Format(SFileTooLarge, path));
     Size = static_cast<int32_t>(length);
 
-    Content.assign(static_cast<size_t>(Size), 0);
+    std::vector<uint8_t> content(static_cast<size_t>(Size));
     file.SetPosition(0);
-    file.ReadBuffer(Content.data(), Size);
+    file.ReadBuffer(content.data(), Size);
+    Content = std::move(content);
 }
 
 void TFileCollection::ScanRootFolder() {

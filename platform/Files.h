@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/MappedBytes.h"
+
 namespace platform {
 
 using Handle = void*;
@@ -41,6 +43,9 @@ struct FileApi {
     std::function<bool(Handle, uint32_t* dosDateTime)> getLastWriteDosTime;
     // DosDateTimeToFileTime + LocalFileTimeToFileTime + SetFileTime (last-write time only).
     std::function<bool(Handle, uint32_t dosDateTime)> setLastWriteDosTime;
+    // CreateFileA (others may read) + CreateFileMappingA + MapViewOfFile: the whole file, read only;
+    // false when it cannot be opened or mapped. An empty file gives no bytes.
+    std::function<bool(const std::string& path, MappedBytes* mapped)> mapFile;
     std::function<bool(const std::string& path)> deleteFile;
     std::function<bool(const std::string& path)> createDirectory;
     std::function<bool(const std::string& path)> removeDirectory;

@@ -28,7 +28,7 @@ bool IsIntegerTag(uint8_t b) {
 
 }  // namespace
 
-TReader::TReader(TStream& source) : TFiler(source) {
+TReader::TReader(TStream& source) : TFiler(source), memory_(dynamic_cast<const TReadOnlyMemoryStream*>(&source)) {
     sourceLeft_ = std::max<int64_t>(0, source.Size() - source.Position());
 }
 
@@ -50,6 +50,17 @@ void TReader::Read(void* dest, size_t count) {
         out += n;
         count -= n;
     }
+}
+
+void TReader::Skip(int64_t count) {
+    const auto buffered = static_cast<int64_t>(bufEnd_ - bufPos_);
+    if (count <= buffered) {
+        bufPos_ += static_cast<size_t>(count);
+        return;
+    }
+    stream_.Seek(count - buffered, SeekOrigin::Current);
+    sourceLeft_ -= count - buffered;
+    bufPos_ = bufEnd_ = 0;
 }
 
 uint8_t TReader::ReadByte() {
@@ -277,6 +288,13 @@ void TReader::DefineBinaryProperty(const char* name, const std::function<void(TS
     if (ReadValue() != ValueTag::Binary) InvalidValue();
     int32_t length = ReadInt32();
     CheckAvailable(length);
+    if (memory_) {
+        // No copy here: the callback copies the bytes, or keeps them where the source lends them.
+        TReadOnlyMemoryStream block = memory_->Part(stream_.Position() - static_cast<int64_t>(bufEnd_ - bufPos_), length);
+        Skip(length);
+        read(block);
+        return;
+    }
     TMemoryStream block;
     block.SetSize(length);
     Read(block.Memory(), static_cast<size_t>(length));

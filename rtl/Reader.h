@@ -52,6 +52,8 @@ private:
     uint8_t ReadByte();
     int32_t ReadInt32();
     void Read(void* dest, size_t count);
+    // Passes over count bytes that CheckAvailable has allowed.
+    void Skip(int64_t count);
     // "Stream read error" before anything of that length is allocated, when the source cannot
     // hold it any more.
     void CheckAvailable(int64_t count) const;
@@ -69,6 +71,8 @@ private:
     void ResolveFixups();
 
     int64_t sourceLeft_;        // bytes of the source not yet taken into the buffer
+    // The source where it is memory: binary values are handed over where they lie.
+    const TReadOnlyMemoryStream* memory_;
     std::vector<Fixup> fixups_;
     std::string propertyPath_;  // the property being read, for a fixup's error
     TPersistent* propertyOwner_ = nullptr;

@@ -70,7 +70,8 @@ void ReadComponentResource(const std::string& name, TComponent& root, const Clas
     platform::ResourceBytes bytes;
     if (!platform::Resources().findOwnRcData(name, &bytes))
         throw EResNotFound(Format(consts::SResNotFound, name));
-    TReadOnlyMemoryStream source(bytes.data, bytes.size);
+    // The module's resources stay mapped while the program runs: what is read may keep them.
+    TReadOnlyMemoryStream source(SharedBytes::ProcessLifetime(bytes.data, bytes.size));
     ReadComponentStream(source, root, classes);
 }
 

@@ -73,6 +73,23 @@ int32_t TReadOnlyMemoryStream::Read(void* buffer, int32_t count) {
 
 int32_t TReadOnlyMemoryStream::Write(const void*, int32_t) { return 0; }
 
+TReadOnlyMemoryStream::TReadOnlyMemoryStream(SharedBytes bytes)
+    : data_(bytes.data()), size_(static_cast<int64_t>(bytes.size())), lends_(true), lent_(std::move(bytes)) {}
+
+bool TReadOnlyMemoryStream::LendBytes(int64_t count, SharedBytes* bytes) {
+    if (!lends_ || count < 0 || pos_ > size_ || count > size_ - pos_) return false;
+    *bytes = lent_.Slice(static_cast<size_t>(pos_), static_cast<size_t>(count));
+    pos_ += count;
+    return true;
+}
+
+TReadOnlyMemoryStream TReadOnlyMemoryStream::Part(int64_t offset, int64_t count) const {
+    offset = std::clamp<int64_t>(offset, 0, size_);
+    count = std::clamp<int64_t>(count, 0, size_ - offset);
+    if (lends_) return TReadOnlyMemoryStream(lent_.Slice(static_cast<size_t>(offset), static_cast<size_t>(count)));
+    return TReadOnlyMemoryStream(data_ + offset, count);
+}
+
 int64_t TReadOnlyMemoryStream::Seek(int64_t offset, SeekOrigin origin) {
     int64_t p = NewPosition(pos_, size_, offset, origin);
     if (p >= 0) pos_ = p;
@@ -97,12 +114,12 @@ int64_t THandleStream::Seek(int64_t offset, SeekOrigin origin) {
 }
 
 namespace {
-platform::FileHandle OpenFile(const std::string& path, FileMode mode) {
+platform::FileHandle OpenFile(const std::string& path, FileMode mode, uint32_t createAttributes) {
     using namespace platform;
     switch (mode) {
         case FileMode::Create: {
             FileHandle h(Files().createFile(path, access::Read | access::Write, share::None, disposition::CreateAlways,
-                                            attr::Normal));
+                                            createAttributes));
             if (!h.Valid()) throw EFCreateError(Format(consts::SFCreateError, path));
             return h;
         }
@@ -118,6 +135,7 @@ platform::FileHandle OpenFile(const std::string& path, FileMode mode) {
 }
 }  // namespace
 
-TFileStream::TFileStream(const std::string& path, FileMode mode) : THandleStream(OpenFile(path, mode)) {}
+TFileStream::TFileStream(const std::string& path, FileMode mode, uint32_t createAttributes)
+    : THandleStream(OpenFile(path, mode, createAttributes)) {}
 
 }  // namespace rtl

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "rtl/SharedBytes.h"
 
 namespace rtl {
 
@@ -25,6 +26,9 @@ public:
     // Exactly count bytes or EReadError "Stream read error" / EWriteError "Stream write error".
     void ReadBuffer(void* buffer, int32_t count);
     void WriteBuffer(const void* buffer, int32_t count);
+    // The next count bytes without copying them, the position moved past them, where the stream's
+    // memory may be kept beyond the stream's own life; false, and nothing moved, otherwise.
+    virtual bool LendBytes(int64_t count, SharedBytes* bytes) { return false; }
 };
 
 class TMemoryStream : public TStream {
@@ -45,18 +49,26 @@ private:
     int64_t pos_ = 0;
 };
 
-// Reads memory that outlives the stream (a locked resource, a buffer of the caller).
+// Reads memory that someone else owns.
 class TReadOnlyMemoryStream : public TStream {
 public:
+    // Memory that outlives the stream (a buffer of the caller); what is read from it is copied.
     TReadOnlyMemoryStream(const void* data, int64_t size) : data_(static_cast<const uint8_t*>(data)), size_(size) {}
+    // Memory that its keeper keeps alive: lent to what is read from it.
+    explicit TReadOnlyMemoryStream(SharedBytes bytes);
     int32_t Read(void* buffer, int32_t count) override;
     int32_t Write(const void* buffer, int32_t count) override;
     int64_t Seek(int64_t offset, SeekOrigin origin) override;
+    bool LendBytes(int64_t count, SharedBytes* bytes) override;
+    // count bytes from offset on, without copying them, lent or not as this stream's are.
+    TReadOnlyMemoryStream Part(int64_t offset, int64_t count) const;
 
 private:
     const uint8_t* data_;
     int64_t size_;
     int64_t pos_ = 0;
+    bool lends_ = false;
+    SharedBytes lent_;  // what keeps data_ alive, where the stream lends it
 };
 
 // A stream over a file handle that the stream owns and closes.
@@ -80,8 +92,9 @@ enum class FileMode {
 
 class TFileStream : public THandleStream {
 public:
-    // EFCreateError "Cannot create file %s" / EFOpenError "Cannot open file %s".
-    TFileStream(const std::string& path, FileMode mode);
+    // EFCreateError "Cannot create file %s" / EFOpenError "Cannot open file %s". A created file
+    // gets createAttributes.
+    TFileStream(const std::string& path, FileMode mode, uint32_t createAttributes = platform::attr::Normal);
 };
 
 }  // namespace rtl

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "payload/kvpack/KvpackConsts.h"
+#include "platform/Files.h"
 #include "platform/Resources.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -18,17 +19,14 @@ namespace {
 constexpr uint8_t ResourceSignature[] = {0xFF, 0x0A, 0x00};
 constexpr size_t ResourceFlagsAndLength = 6;
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-    rtl::TFileStream file(path, rtl::FileMode::OpenReadShared);
-    const int64_t size = file.Size();
-    if (size < 0 || size > INT32_MAX) throw rtl::EReadError(rtl::consts::SReadError);
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    file.SetPosition(0);
-    file.ReadBuffer(bytes.data(), static_cast<int32_t>(size));
-    return bytes;
+rtl::SharedBytes MapWholeFile(const std::string& path) {
+    platform::MappedBytes mapped;
+    if (!platform::Files().mapFile(path, &mapped)) throw rtl::EFOpenError(rtl::Format(rtl::consts::SFOpenError, path));
+    if (mapped.size > INT32_MAX) throw rtl::EReadError(rtl::consts::SReadError);
+    return rtl::SharedBytes(std::move(mapped.data), mapped.size);
 }
 
-bool StartsWith(const std::vector<uint8_t>& bytes, const uint8_t* prefix, size_t length) {
+bool StartsWith(const rtl::SharedBytes& bytes, const uint8_t* prefix, size_t length) {
     return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
 }
 
@@ -36,7 +34,7 @@ uint32_t LittleEndian32(const uint8_t* p) {
     return p[0] | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
 }
 
-std::vector<uint8_t> StreamOfResourceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+rtl::SharedBytes StreamOfResourceFile(const std::string& path, const rtl::SharedBytes& bytes) {
     const size_t nameStart = sizeof ResourceSignature;
     const auto terminator = static_cast<const uint8_t*>(
         std::memchr(bytes.data() + nameStart, 0, bytes.size() - nameStart));
@@ -46,8 +44,7 @@ std::vector<uint8_t> StreamOfResourceFile(const std::string& path, const std::ve
     if (dataStart > bytes.size()) throw rtl::EReadError(rtl::Format(kvpack::consts::SBadResourceFile, path));
     const uint32_t length = LittleEndian32(bytes.data() + dataStart - 4);
     if (length > bytes.size() - dataStart) throw rtl::EReadError(rtl::Format(kvpack::consts::SBadResourceFile, path));
-    return std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(dataStart),
-                                bytes.begin() + static_cast<std::ptrdiff_t>(dataStart + length));
+    return bytes.Slice(dataStart, length);
 }
 
 // The loader searches the program's folder and the system folders for a bare file name; a path
@@ -56,18 +53,18 @@ std::string AsLoadablePath(const std::string& path) {
     return path.find_first_of("\\/:") == std::string::npos ? ".\\" + path : path;
 }
 
-std::vector<uint8_t> StreamOfExecutable(const std::string& path) {
-    std::vector<uint8_t> bytes;
+rtl::SharedBytes StreamOfExecutable(const std::string& path) {
+    platform::MappedBytes bytes;
     if (!platform::Resources().readFileRcData(AsLoadablePath(path), consts::SPayloadResource, &bytes))
         throw rtl::EResNotFound(rtl::Format(rtl::consts::SResNotFound, consts::SPayloadResource));
-    return bytes;
+    return rtl::SharedBytes(std::move(bytes.data), bytes.size);
 }
 
 }  // namespace
 
-std::vector<uint8_t> ReadPayloadStream(const std::string& file) {
+rtl::SharedBytes ReadPayloadStream(const std::string& file) {
     static const uint8_t executableSignature[] = {'M', 'Z'};
-    const std::vector<uint8_t> bytes = ReadWholeFile(file);
+    const rtl::SharedBytes bytes = MapWholeFile(file);
     if (StartsWith(bytes, executableSignature, sizeof executableSignature)) return StreamOfExecutable(file);
     if (StartsWith(bytes, ResourceSignature, sizeof ResourceSignature)) return StreamOfResourceFile(file, bytes);
     throw rtl::EReadError(rtl::Format(consts::SNotPayloadFile, file));

@@ -1,13 +1,15 @@
 #pragma once
 // Where a payload's component stream is kept: a packed resource file (data.res) or an executable's
 // INSTALL_DATA resource. Tells the two apart by their first bytes.
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "rtl/SharedBytes.h"
 
 namespace kvpack {
 
-// The component stream, from its "TPF0" signature on. Fails with the reason as message.
-std::vector<uint8_t> ReadPayloadStream(const std::string& file);
+// The component stream, from its "TPF0" signature on, where it lies in a read-only mapping of the
+// file (or of the executable loaded as data), which stays while the bytes are kept. Fails with
+// the reason as message.
+rtl::SharedBytes ReadPayloadStream(const std::string& file);
 
 }  // namespace kvpack

@@ -33,9 +33,9 @@ void PrintLine(const std::string& line) {
     std::fputc('\n', stdout);
 }
 
+// The items refer to their bytes in the file's mapping, which lives as long as they do.
 void LoadPayload(const std::string& file, payload::TInstallerData& data) {
-    const std::vector<uint8_t> stream = ReadPayloadStream(file);
-    rtl::TReadOnlyMemoryStream source(stream.data(), static_cast<int64_t>(stream.size()));
+    rtl::TReadOnlyMemoryStream source(ReadPayloadStream(file));
     rtl::ReadComponentStream(source, data);
 }
 
@@ -77,7 +77,7 @@ void Extract(const Arguments& args) {
 // The resource compiler would copy data.res with its 16-bit header into RCDATA; the installer
 // expects the bare stream, so the build binds this file instead.
 void Stream(const Arguments& args) {
-    const std::vector<uint8_t> stream = ReadPayloadStream(args[0]);
+    const rtl::SharedBytes stream = ReadPayloadStream(args[0]);
     rtl::TFileStream out(args[1], rtl::FileMode::Create);
     out.WriteBuffer(stream.data(), static_cast<int32_t>(stream.size()));
 }

@@ -16,6 +16,7 @@ FileApi MakeUnavailableFiles() {
     api.closeHandle = [](Handle) { return false; };
     api.getLastWriteDosTime = [](Handle, uint32_t*) { return false; };
     api.setLastWriteDosTime = [](Handle, uint32_t) { return false; };
+    api.mapFile = [](const std::string&, MappedBytes*) { return false; };
     api.deleteFile = [](const std::string&) { return false; };
     api.createDirectory = [](const std::string&) { return false; };
     api.removeDirectory = [](const std::string&) { return false; };

@@ -9,7 +9,7 @@ namespace {
 ResourceApi MakeNoResources() {
     ResourceApi api;
     api.findOwnRcData = [](const std::string&, ResourceBytes*) { return false; };
-    api.readFileRcData = [](const std::string&, const std::string&, std::vector<uint8_t>*) { return false; };
+    api.readFileRcData = [](const std::string&, const std::string&, MappedBytes*) { return false; };
     api.loadString = [](uint32_t) { return std::string(); };
     return api;
 }

@@ -1,9 +1,45 @@
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
+
 #include "platform/Files.h"
 
 namespace platform {
 namespace {
+
+// Closes a kernel handle when it goes, also on the way out of a failure.
+class OwnedHandle {
+public:
+    explicit OwnedHandle(HANDLE h) : h_(h) {}
+    ~OwnedHandle() { if (Valid()) CloseHandle(h_); }
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    HANDLE Get() const { return h_; }
+    bool Valid() const { return h_ != nullptr && h_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE h_;
+};
+
+// The view stays valid after the file and mapping handles are closed; it goes with its last holder.
+bool MapWholeFile(const std::string& path, MappedBytes* mapped) {
+    OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size;
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size)) return false;
+    if (static_cast<unsigned long long>(size.QuadPart) > SIZE_MAX) return false;
+    *mapped = MappedBytes();
+    if (size.QuadPart == 0) return true;  // an empty file cannot be mapped, and holds nothing
+    OwnedHandle mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping.Valid()) return false;
+    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
+    if (!view) return false;
+    mapped->data = std::shared_ptr<const uint8_t>(static_cast<const uint8_t*>(view),
+                                                  [](const uint8_t* p) { UnmapViewOfFile(p); });
+    mapped->size = static_cast<size_t>(size.QuadPart);
+    return true;
+}
 
 FileApi MakeWin32Files() {
     FileApi api;
@@ -45,6 +81,7 @@ FileApi MakeWin32Files() {
         if (!LocalFileTimeToFileTime(&local, &universal)) return false;
         return SetFileTime(h, nullptr, nullptr, &universal) != FALSE;
     };
+    api.mapFile = MapWholeFile;
     api.deleteFile = [](const std::string& p) { return DeleteFileA(p.c_str()) != FALSE; };
     api.createDirectory = [](const std::string& p) { return CreateDirectoryA(p.c_str(), nullptr) != FALSE; };
     api.removeDirectory = [](const std::string& p) { return RemoveDirectoryA(p.c_str()) != FALSE; };

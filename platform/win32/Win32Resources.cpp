@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/Resources.h"
 
 namespace platform {
@@ -15,32 +17,26 @@ bool CopyRcData(HMODULE module, const std::string& name, const uint8_t** data, u
     return *data != nullptr || *size == 0;
 }
 
-// Releases a module loaded as a data file, also when reading it fails.
-class DataModule {
-public:
-    explicit DataModule(const std::string& file)
-        : module_(LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-    ~DataModule() { if (module_) FreeLibrary(module_); }
-    DataModule(const DataModule&) = delete;
-    DataModule& operator=(const DataModule&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
+// A module loaded as a data file, released when the last holder of it goes.
+std::shared_ptr<const void> LoadDataModule(const std::string& file) {
+    HMODULE module = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return nullptr;
+    return std::shared_ptr<const void>(module, [](const void* m) { FreeLibrary(static_cast<HMODULE>(const_cast<void*>(m))); });
+}
 
 ResourceApi MakeWin32Resources() {
     ResourceApi api;
     api.findOwnRcData = [](const std::string& name, ResourceBytes* bytes) {
         return CopyRcData(GetModuleHandleA(nullptr), name, &bytes->data, &bytes->size);
     };
-    api.readFileRcData = [](const std::string& file, const std::string& name, std::vector<uint8_t>* bytes) {
-        DataModule module(file);
-        if (!module.Get()) return false;
+    api.readFileRcData = [](const std::string& file, const std::string& name, MappedBytes* bytes) {
+        std::shared_ptr<const void> module = LoadDataModule(file);
+        if (!module) return false;
         const uint8_t* data = nullptr;
         uint32_t size = 0;
-        if (!CopyRcData(module.Get(), name, &data, &size)) return false;
-        bytes->assign(data, data + size);
+        if (!CopyRcData(static_cast<HMODULE>(const_cast<void*>(module.get())), name, &data, &size)) return false;
+        bytes->data = std::shared_ptr<const uint8_t>(module, data);  // keeps the module loaded
+        bytes->size = size;
         return true;
     };
     api.loadString = [](uint32_t id) {

@@ -22,7 +22,9 @@ void AddFile(TInstallerData& data, const std::string& name, int32_t size, int32_
     item.Size = size;
     item.Age = age;
     item.Attr = attr;
-    for (int32_t i = 0; i < size; ++i) item.Content.push_back(static_cast<uint8_t>(i * 7 + 3));
+    std::vector<uint8_t> content;
+    for (int32_t i = 0; i < size; ++i) content.push_back(static_cast<uint8_t>(i * 7 + 3));
+    item.Content = std::move(content);
 }
 
 const std::vector<std::pair<const char*, std::function<void(TInstallerData&)>>> kSeeds = {

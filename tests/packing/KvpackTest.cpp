@@ -149,11 +149,12 @@ TEST(KvpackTool, AFileOpenElsewhereStopsPackingAndLeavesTheOldResource) {
 TEST(InstallExe, CarriesThePackedSampleAsItsInstallDataResource) {
     const std::string build = test::ExecutableFolder();
     const std::string res = test::ReadWholeFile(build + "data.res");
-    std::vector<uint8_t> resource;
-    ASSERT_TRUE(platform::Resources().readFileRcData(build + "install.exe", "INSTALL_DATA", &resource));
+    platform::MappedBytes mapped;
+    ASSERT_TRUE(platform::Resources().readFileRcData(build + "install.exe", "INSTALL_DATA", &mapped));
+    const std::string resource(reinterpret_cast<const char*>(mapped.data.get()), mapped.size);
     ASSERT_GT(res.size(), 22u);
-    EXPECT_EQ(std::string(resource.begin(), resource.begin() + 4), "TPF0");
-    EXPECT_EQ(std::string(resource.begin(), resource.end()), res.substr(22));
+    EXPECT_EQ(resource.substr(0, 4), "TPF0");
+    EXPECT_EQ(resource, res.substr(22));
 
     const test::ChildResult fromExe = Kvpack({"list", build + "install.exe"});
     ASSERT_EQ(fromExe.exitCode, 0u) << fromExe.err;

@@ -66,7 +66,7 @@ std::string ValidPayload() {
     file.Age = 0x2C6D634C;
     file.Attr = 32;
     file.Size = 2;
-    file.Content = {'h', 'i'};
+    file.Content = std::vector<uint8_t>{'h', 'i'};
     data.License().Add("Licence");
     rtl::TMemoryStream out;
     rtl::WriteComponentStream(out, data);

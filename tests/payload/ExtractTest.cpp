@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "payload/InstTypes.h"
@@ -141,7 +145,7 @@ TEST_F(Extraction, SkippedFileAndItsFolderAreNotCreated) {
 TEST_F(Extraction, LaterWriteToTheSameDestinationWins) {
     test::AddFile(files(), "\\common\\same.txt", 3);
     payload::TFileHolder& later = test::AddFile(files(), "\\vcl5\\same.txt", 6);
-    later.Content.assign({'l', 'a', 't', 'e', 'r', '!'});
+    later.Content = std::vector<uint8_t>{'l', 'a', 't', 'e', 'r', '!'};
     files().ExtractFolder("common");
     files().ExtractFolder("vcl5");
     EXPECT_EQ(test::ReadWholeFile(root + "\\same.txt"), "later!");
@@ -259,4 +263,80 @@ TEST_F(Extraction, ExistingFileIsReplacedWithTheStoredOne) {
     test::WriteWholeFile(root + "\\a.txt", "a much longer previous content");
     files().ExtractFolder("COMMON");
     EXPECT_EQ(test::ReadWholeFile(root + "\\a.txt"), ContentOf(files().Item(0)));
+}
+
+TEST_F(Extraction, AttributesComeOutAsTheyWouldBySettingThemAfterCreation) {
+    struct Case {
+        int32_t attr;
+        bool setAfterCreation;  // creation cannot give them all
+    };
+    const Case cases[] = {{32, false}, {33, false}, {34, false}, {36, false}, {39, false},
+                          {0, true},   {1, true},   {128, true}, {0x2020, true}, {-1, true}};
+    for (size_t i = 0; i < std::size(cases); ++i)
+        test::AddFile(files(), "\\common\\f" + std::to_string(i) + ".txt", 3, kMarch2002, cases[i].attr);
+    auto& api = platform::Files();
+    auto set = api.setAttributes;
+    std::vector<std::string> setPaths;
+    {
+        platform::ScopedOverride record(api.setAttributes, decltype(set)([&](const std::string& p, uint32_t a) {
+                                            setPaths.push_back(p);
+                                            return set(p, a);
+                                        }));
+        files().ExtractFolder("common");
+    }
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].attr);
+        const std::string name = "\\f" + std::to_string(i) + ".txt";
+        const std::string reference = dir.Path() + name;
+        test::WriteWholeFile(reference, "abc");
+        set(reference, static_cast<uint32_t>(cases[i].attr));
+        EXPECT_EQ(test::Attributes(root + name), test::Attributes(reference));
+        EXPECT_EQ(LastWriteDosTime(root + name), static_cast<uint32_t>(kMarch2002));
+        EXPECT_EQ(std::count(setPaths.begin(), setPaths.end(), root + name), cases[i].setAfterCreation ? 1 : 0);
+    }
+}
+
+TEST_F(Extraction, EachFolderIsAskedAboutAndCreatedOncePerExtraction) {
+    for (const char* name : {"\\common\\A\\B\\1.txt", "\\common\\A\\B\\2.txt", "\\common\\A\\3.txt",
+                             "\\common\\A\\C\\4.txt", "\\common\\5.txt"})
+        test::AddFile(files(), name, 1);
+    auto& api = platform::Files();
+    auto get = api.getAttributes;
+    auto create = api.createDirectory;
+    std::map<std::string, int> asked, created;
+    platform::ScopedOverride countAsked(api.getAttributes, decltype(get)([&](const std::string& p) {
+                                            ++asked[p];
+                                            return get(p);
+                                        }));
+    platform::ScopedOverride countCreated(api.createDirectory, decltype(create)([&](const std::string& p) {
+                                              ++created[p];
+                                              return create(p);
+                                          }));
+    files().ExtractFolder("common");
+    for (const auto& [folder, count] : asked) EXPECT_EQ(count, 1) << folder;
+    const std::map<std::string, int> once = {{root, 1}, {root + "\\A", 1}, {root + "\\A\\B", 1}, {root + "\\A\\C", 1}};
+    EXPECT_EQ(created, once);
+    EXPECT_TRUE(test::FileExists(root + "\\A\\C\\4.txt"));
+}
+
+TEST_F(Extraction, DestinationOpenElsewhereStopsTheExtractionThere) {
+    test::AddFile(files(), "\\common\\busy.txt", 2);
+    test::AddFile(files(), "\\common\\after.txt", 2);
+    test::MakeFolders(root);
+    const std::string busy = root + "\\busy.txt";
+    test::WriteWholeFile(busy, "old");
+    {
+        platform::FileHandle holder(platform::Files().createFile(busy, platform::access::Read, platform::share::None,
+                                                                 platform::disposition::OpenExisting,
+                                                                 platform::attr::Normal));
+        ASSERT_TRUE(holder.Valid());
+        try {
+            files().ExtractFolder("common");
+            FAIL();
+        } catch (const rtl::EFCreateError& e) {
+            EXPECT_EQ(e.Message(), "Cannot create file " + busy);
+        }
+    }
+    EXPECT_EQ(test::ReadWholeFile(busy), "old");
+    EXPECT_FALSE(test::FileExists(root + "\\after.txt"));
 }

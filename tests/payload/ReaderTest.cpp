@@ -3,6 +3,8 @@
 
 #include "payload/InstTypes.h"
 #include "rtl/Exceptions.h"
+#include "rtl/Streaming.h"
+#include "rtl/Streams.h"
 #include "tests/payload/StreamBytes.h"
 
 using payload::TInstallerData;
@@ -157,4 +159,33 @@ TEST(ReaderFails, FailedReadKeepsWhatWasReadBefore) {
     std::string stream = Bytes().Root().Name("Tag").Raw({0x02, 0x04}).Name("Nope").Raw({0x02, 0x01, 0x00, 0x00});
     EXPECT_THROW(test::ReadFromBytes(stream, data), rtl::EReadError);
     EXPECT_EQ(data.Tag, 4);
+}
+
+TEST(ReaderLends, ContentRefersToLentMemoryAndKeepsItAlive) {
+    TInstallerData source(nullptr);
+    test::AddFile(source.Files(), "\\common\\a.bin", 5000);
+    test::AddFile(source.Files(), "\\common\\empty.txt", 0);
+    const std::string bytes = test::WriteToBytes(source);
+
+    rtl::SharedBytes memory(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    const uint8_t* first = memory.data();
+    const uint8_t* last = first + memory.size();
+    TInstallerData lent(nullptr);
+    {
+        rtl::TReadOnlyMemoryStream in(memory);
+        rtl::ReadComponentStream(in, lent);
+    }
+    memory = rtl::SharedBytes();  // from here on only the item keeps the bytes
+    const rtl::SharedBytes& content = lent.Files().Item(0).Content;
+    EXPECT_TRUE(content.data() > first && content.data() + content.size() < last);
+    EXPECT_EQ(content, source.Files().Item(0).Content);
+    EXPECT_TRUE(lent.Files().Item(1).Content.empty());
+
+    // Memory that only outlives the stream is copied.
+    TInstallerData copied(nullptr);
+    test::ReadFromBytes(bytes, copied);
+    const auto* inBytes = reinterpret_cast<const uint8_t*>(bytes.data());
+    const uint8_t* copy = copied.Files().Item(0).Content.data();
+    EXPECT_TRUE(copy < inBytes || copy >= inBytes + bytes.size());
+    EXPECT_EQ(copied.Files().Item(0).Content, source.Files().Item(0).Content);
 }

@@ -100,6 +100,10 @@ TEST(OwnResource, LoadsTheBytesTheResourceHolds) {
     ASSERT_EQ(data.Files().Count(), 2);
     EXPECT_EQ(data.Files().Item(0).Name, "\\common\\x.txt");
     EXPECT_EQ(data.Files().Item(0).Content, source.Files().Item(0).Content);
+    // The resource stays while the program runs: the item refers to it instead of a copy.
+    const auto* resource = reinterpret_cast<const uint8_t*>(bytes.data());
+    const uint8_t* content = data.Files().Item(0).Content.data();
+    EXPECT_TRUE(content > resource && content < resource + bytes.size());
     EXPECT_EQ(data.Files().Item(1).Attr, 1);
     EXPECT_EQ(data.Files().Item(1).Age, -1);
     EXPECT_EQ(data.License().Lines(), std::vector<std::string>{"text"});

@@ -1,5 +1,9 @@
 #include "tests/payload/StreamBytes.h"
 
+#include <gtest/gtest.h>
+
+#include <vector>
+
 #include "rtl/Streaming.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
@@ -39,14 +43,32 @@ void ReadFromBytes(const std::string& bytes, rtl::TComponent& root) {
     rtl::ReadComponentStream(in, root);
 }
 
-std::string LoadError(const std::string& bytes) {
+namespace {
+
+std::string LoadMessage(rtl::TStream& source) {
     payload::TInstallerData data(nullptr);
     try {
-        ReadFromBytes(bytes, data);
+        rtl::ReadComponentStream(source, data);
     } catch (const rtl::Exception& e) {
         return e.Message();
     }
     return "(loaded)";
+}
+
+}  // namespace
+
+std::string LoadError(const std::string& bytes) {
+    // The reader copies a binary value out of a plain stream, hands it over where it lies in
+    // memory, or lends it from memory that may be kept: all three must judge alike.
+    rtl::TReadOnlyMemoryStream viewed(bytes.data(), static_cast<int64_t>(bytes.size()));
+    const std::string message = LoadMessage(viewed);
+    rtl::TReadOnlyMemoryStream lent(rtl::SharedBytes(std::vector<uint8_t>(bytes.begin(), bytes.end())));
+    EXPECT_EQ(LoadMessage(lent), message) << "lent";
+    rtl::TMemoryStream copied;
+    copied.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+    copied.SetPosition(0);
+    EXPECT_EQ(LoadMessage(copied), message) << "copied";
+    return message;
 }
 
 payload::TFileHolder& AddFile(payload::TFileCollection& files, const std::string& name, int32_t size, int32_t age,
@@ -56,8 +78,9 @@ payload::TFileHolder& AddFile(payload::TFileCollection& files, const std::string
     item.Age = age;
     item.Size = size;
     item.Attr = attr;
-    item.Content.resize(static_cast<size_t>(size));
-    for (int32_t i = 0; i < size; ++i) item.Content[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7 + 1);
+    std::vector<uint8_t> content(static_cast<size_t>(size));
+    for (int32_t i = 0; i < size; ++i) content[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7 + 1);
+    item.Content = std::move(content);
     return item;
 }
 
