@@ -120,7 +120,7 @@ Wizard::Wizard(const Files& files, bool show) : Wizard(nullptr) {
         item.Age = SampleAge;
         item.Attr = FILE_ATTRIBUTE_ARCHIVE;
         item.Size = static_cast<int32_t>(f.content.size());
-        item.Content.assign(f.content.begin(), f.content.end());
+        item.Content = std::vector<uint8_t>(f.content.begin(), f.content.end());
     }
     Start(show);
 }
