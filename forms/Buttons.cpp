@@ -5,27 +5,11 @@
 #include <iterator>
 
 #include "forms/Form.h"
+#include "forms/Properties.h"
 #include "forms/Win32Windows.h"
 
 namespace forms {
 namespace {
-
-template <class T>
-T& As(rtl::TPersistent& o) { return static_cast<T&>(o); }
-template <class T>
-const T& As(const rtl::TPersistent& o) { return static_cast<const T&>(o); }
-
-rtl::PropertyInfo CaptionProperty() {
-    return rtl::StringProperty(
-        "Caption", [](const rtl::TPersistent& o) { return As<TControl>(o).Caption(); },
-        [](rtl::TPersistent& o, const std::string& v) { As<TControl>(o).SetCaption(v); });
-}
-
-rtl::PropertyInfo OnClickProperty() {
-    return rtl::ReferenceProperty("OnClick", [](rtl::TPersistent& o, rtl::TComponent& root, const std::string& name) {
-        return BindNotifyEvent(As<TControl>(o).OnClick, root, name);
-    });
-}
 
 void TellFormOfFocus(TWinControl& control) {
     if (TForm* form = control.ParentForm()) form->FocusChanged(&control);

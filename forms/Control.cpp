@@ -4,19 +4,16 @@
 
 #include <iterator>
 
+#include "forms/Consts.h"
+#include "forms/Form.h"
+#include "forms/Properties.h"
+#include "forms/Win32Windows.h"
+#include "forms/WinControl.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 
-#include "forms/Consts.h"
-#include "forms/Form.h"
-#include "forms/Win32Windows.h"
-#include "forms/WinControl.h"
-
 namespace forms {
 namespace {
-
-TControl& AsControl(rtl::TPersistent& o) { return static_cast<TControl&>(o); }
-const TControl& AsControl(const rtl::TPersistent& o) { return static_cast<const TControl&>(o); }
 
 int32_t NextControlId() {
     static int32_t next = 1000;  // clear of IDOK, IDCANCEL and the other dialog command codes
@@ -50,36 +47,36 @@ TControl::~TControl() {
 const rtl::PropertyTable* TControl::StoredProperties() const {
     static const rtl::PropertyInfo properties[] = {
         rtl::EnumProperty(
-            "Align", [](const rtl::TPersistent& o) -> int32_t { return AsControl(o).align_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).align_ = static_cast<TAlign>(v); }, &AlignIdents, alNone),
+            "Align", [](const rtl::TPersistent& o) -> int32_t { return As<TControl>(o).align_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).align_ = static_cast<TAlign>(v); }, &AlignIdents, alNone),
         rtl::IntegerProperty(
-            "Color", [](const rtl::TPersistent& o) { return AsControl(o).color_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).SetColor(v); }, clBtnFace, &ColorIdents),
+            "Color", [](const rtl::TPersistent& o) { return As<TControl>(o).color_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).SetColor(v); }, clBtnFace, &ColorIdents),
         rtl::BooleanProperty(
-            "Enabled", [](const rtl::TPersistent& o) -> int32_t { return AsControl(o).enabled_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).SetEnabled(v != 0); }, true),
-        rtl::ObjectProperty("Font", [](rtl::TPersistent& o) -> rtl::TPersistent* { return &AsControl(o).font_; }),
+            "Enabled", [](const rtl::TPersistent& o) -> int32_t { return As<TControl>(o).enabled_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).SetEnabled(v != 0); }, true),
+        rtl::ObjectProperty("Font", [](rtl::TPersistent& o) -> rtl::TPersistent* { return &As<TControl>(o).font_; }),
         rtl::IntegerProperty(
-            "Height", [](const rtl::TPersistent& o) { return AsControl(o).height_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).height_ = v; }),
+            "Height", [](const rtl::TPersistent& o) { return As<TControl>(o).height_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).height_ = v; }),
         rtl::IntegerProperty(
-            "Left", [](const rtl::TPersistent& o) { return AsControl(o).left_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).left_ = v; }),
+            "Left", [](const rtl::TPersistent& o) { return As<TControl>(o).left_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).left_ = v; }),
         rtl::BooleanProperty(
-            "ParentColor", [](const rtl::TPersistent& o) -> int32_t { return AsControl(o).parentColor_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).parentColor_ = v != 0; }, false),
+            "ParentColor", [](const rtl::TPersistent& o) -> int32_t { return As<TControl>(o).parentColor_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).parentColor_ = v != 0; }, false),
         rtl::BooleanProperty(
-            "ParentFont", [](const rtl::TPersistent& o) -> int32_t { return AsControl(o).parentFont_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).parentFont_ = v != 0; }, true),
+            "ParentFont", [](const rtl::TPersistent& o) -> int32_t { return As<TControl>(o).parentFont_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).parentFont_ = v != 0; }, true),
         rtl::IntegerProperty(
-            "Top", [](const rtl::TPersistent& o) { return AsControl(o).top_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).top_ = v; }),
+            "Top", [](const rtl::TPersistent& o) { return As<TControl>(o).top_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).top_ = v; }),
         rtl::BooleanProperty(
-            "Visible", [](const rtl::TPersistent& o) -> int32_t { return AsControl(o).visible_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).SetVisible(v != 0); }, true),
+            "Visible", [](const rtl::TPersistent& o) -> int32_t { return As<TControl>(o).visible_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).SetVisible(v != 0); }, true),
         rtl::IntegerProperty(
-            "Width", [](const rtl::TPersistent& o) { return AsControl(o).width_; },
-            [](rtl::TPersistent& o, int32_t v) { AsControl(o).width_ = v; }),
+            "Width", [](const rtl::TPersistent& o) { return As<TControl>(o).width_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TControl>(o).width_ = v; }),
     };
     static const rtl::PropertyTable table = {rtl::TComponent::StoredProperties(), properties, std::size(properties)};
     return &table;

@@ -5,19 +5,11 @@
 #include <iterator>
 
 #include "forms/Form.h"
+#include "forms/Properties.h"
 #include "forms/Win32Windows.h"
 #include "rtl/TextLines.h"
 
 namespace forms {
-namespace {
-
-template <class T>
-T& As(rtl::TPersistent& o) { return static_cast<T&>(o); }
-template <class T>
-const T& As(const rtl::TPersistent& o) { return static_cast<const T&>(o); }
-
-}  // namespace
-
 TEdit::TEdit(rtl::TComponent* owner) : TWinControl(owner) {
     tabStop_ = true;
     color_ = clWindow;

@@ -4,18 +4,10 @@
 
 #include <iterator>
 
+#include "forms/Properties.h"
 #include "forms/Win32Windows.h"
 
 namespace forms {
-namespace {
-
-template <class T>
-T& As(rtl::TPersistent& o) { return static_cast<T&>(o); }
-template <class T>
-const T& As(const rtl::TPersistent& o) { return static_cast<const T&>(o); }
-
-}  // namespace
-
 // Bevel
 
 const rtl::PropertyTable* TBevel::StoredProperties() const {
@@ -62,9 +54,7 @@ const rtl::PropertyTable* TPanel::StoredProperties() const {
         rtl::IntegerProperty(
             "BorderWidth", [](const rtl::TPersistent& o) { return As<TPanel>(o).borderWidth_; },
             [](rtl::TPersistent& o, int32_t v) { As<TPanel>(o).borderWidth_ = v; }, 0),
-        rtl::StringProperty(
-            "Caption", [](const rtl::TPersistent& o) { return As<TPanel>(o).Caption(); },
-            [](rtl::TPersistent& o, const std::string& v) { As<TPanel>(o).SetCaption(v); }),
+        CaptionProperty(),
     };
     static const rtl::PropertyTable table = {TWinControl::StoredProperties(), properties, std::size(properties)};
     return &table;
@@ -147,9 +137,7 @@ TPage::TPage(rtl::TComponent* owner) : TWinControl(owner) {
 
 const rtl::PropertyTable* TPage::StoredProperties() const {
     static const rtl::PropertyInfo properties[] = {
-        rtl::StringProperty(
-            "Caption", [](const rtl::TPersistent& o) { return As<TPage>(o).Caption(); },
-            [](rtl::TPersistent& o, const std::string& v) { As<TPage>(o).SetCaption(v); }),
+        CaptionProperty(),
     };
     static const rtl::PropertyTable table = {TControl::StoredProperties(), properties, std::size(properties)};
     return &table;

@@ -8,6 +8,7 @@
 #include "forms/Application.h"
 #include "forms/Buttons.h"
 #include "forms/Consts.h"
+#include "forms/Properties.h"
 #include "forms/Timer.h"
 #include "forms/ToolkitClasses.h"
 #include "forms/Win32Windows.h"
@@ -17,9 +18,6 @@
 
 namespace forms {
 namespace {
-
-TForm& AsForm(rtl::TPersistent& o) { return static_cast<TForm&>(o); }
-const TForm& AsForm(const rtl::TPersistent& o) { return static_cast<const TForm&>(o); }
 
 bool BindCloseQuery(TCloseQueryEvent& event, rtl::TComponent& root, const std::string& name) {
     auto* form = dynamic_cast<TForm*>(&root);
@@ -61,45 +59,43 @@ const rtl::PropertyTable* TForm::StoredProperties() const {
     static const rtl::PropertyInfo properties[] = {
         rtl::ReferenceProperty("ActiveControl",
                                [](rtl::TPersistent& o, rtl::TComponent& root, const std::string& name) {
-                                   AsForm(o).activeControl_ = dynamic_cast<TWinControl*>(root.FindComponent(name));
-                                   return AsForm(o).activeControl_ != nullptr;
+                                   As<TForm>(o).activeControl_ = dynamic_cast<TWinControl*>(root.FindComponent(name));
+                                   return As<TForm>(o).activeControl_ != nullptr;
                                }),
         rtl::SetProperty(
-            "BorderIcons", [](const rtl::TPersistent& o) { return AsForm(o).borderIcons_; },
-            [](rtl::TPersistent& o, int32_t v) { AsForm(o).borderIcons_ = v; }, &BorderIconIdents,
+            "BorderIcons", [](const rtl::TPersistent& o) { return As<TForm>(o).borderIcons_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TForm>(o).borderIcons_ = v; }, &BorderIconIdents,
             (1 << biSystemMenu) | (1 << biMinimize) | (1 << biMaximize)),
         rtl::EnumProperty(
-            "BorderStyle", [](const rtl::TPersistent& o) -> int32_t { return AsForm(o).borderStyle_; },
-            [](rtl::TPersistent& o, int32_t v) { AsForm(o).borderStyle_ = static_cast<TFormBorderStyle>(v); },
+            "BorderStyle", [](const rtl::TPersistent& o) -> int32_t { return As<TForm>(o).borderStyle_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TForm>(o).borderStyle_ = static_cast<TFormBorderStyle>(v); },
             &FormBorderStyleIdents, bsSizeable),
-        rtl::StringProperty(
-            "Caption", [](const rtl::TPersistent& o) { return AsForm(o).Caption(); },
-            [](rtl::TPersistent& o, const std::string& v) { AsForm(o).SetCaption(v); }),
+        CaptionProperty(),
         rtl::IntegerProperty(
-            "ClientHeight", [](const rtl::TPersistent& o) { return AsForm(o).clientHeight_; },
-            [](rtl::TPersistent& o, int32_t v) { AsForm(o).clientHeight_ = v; }, -1),
+            "ClientHeight", [](const rtl::TPersistent& o) { return As<TForm>(o).clientHeight_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TForm>(o).clientHeight_ = v; }, -1),
         rtl::IntegerProperty(
-            "ClientWidth", [](const rtl::TPersistent& o) { return AsForm(o).clientWidth_; },
-            [](rtl::TPersistent& o, int32_t v) { AsForm(o).clientWidth_ = v; }, -1),
+            "ClientWidth", [](const rtl::TPersistent& o) { return As<TForm>(o).clientWidth_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TForm>(o).clientWidth_ = v; }, -1),
         rtl::ReferenceProperty("OnCloseQuery",
                                [](rtl::TPersistent& o, rtl::TComponent& root, const std::string& name) {
-                                   return BindCloseQuery(AsForm(o).OnCloseQuery, root, name);
+                                   return BindCloseQuery(As<TForm>(o).OnCloseQuery, root, name);
                                }),
         rtl::ReferenceProperty("OnCreate",
                                [](rtl::TPersistent& o, rtl::TComponent& root, const std::string& name) {
-                                   return BindNotifyEvent(AsForm(o).OnCreate, root, name);
+                                   return BindNotifyEvent(As<TForm>(o).OnCreate, root, name);
                                }),
         rtl::ReferenceProperty("OnShow",
                                [](rtl::TPersistent& o, rtl::TComponent& root, const std::string& name) {
-                                   return BindNotifyEvent(AsForm(o).OnShow, root, name);
+                                   return BindNotifyEvent(As<TForm>(o).OnShow, root, name);
                                }),
         rtl::EnumProperty(
-            "Position", [](const rtl::TPersistent& o) -> int32_t { return AsForm(o).position_; },
-            [](rtl::TPersistent& o, int32_t v) { AsForm(o).position_ = static_cast<TPosition>(v); }, &PositionIdents,
+            "Position", [](const rtl::TPersistent& o) -> int32_t { return As<TForm>(o).position_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TForm>(o).position_ = static_cast<TPosition>(v); }, &PositionIdents,
             poDesigned),
         rtl::EnumProperty(
-            "WindowState", [](const rtl::TPersistent& o) -> int32_t { return AsForm(o).windowState_; },
-            [](rtl::TPersistent& o, int32_t v) { AsForm(o).windowState_ = static_cast<TWindowState>(v); },
+            "WindowState", [](const rtl::TPersistent& o) -> int32_t { return As<TForm>(o).windowState_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TForm>(o).windowState_ = static_cast<TWindowState>(v); },
             &WindowStateIdents, wsNormal),
     };
     static const rtl::PropertyTable table = {TWinControl::StoredProperties(), properties, std::size(properties)};

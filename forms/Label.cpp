@@ -4,45 +4,34 @@
 
 #include <iterator>
 
-#include "forms/Form.h"
+#include "forms/Properties.h"
 #include "forms/Win32Windows.h"
 
 namespace forms {
-namespace {
-
-TLabel& AsLabel(rtl::TPersistent& o) { return static_cast<TLabel&>(o); }
-
-}  // namespace
-
 const rtl::PropertyTable* TLabel::StoredProperties() const {
     using P = rtl::TPersistent;
     static const rtl::PropertyInfo properties[] = {
         rtl::EnumProperty(
-            "Alignment", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).alignment_; },
-            [](P& o, int32_t v) { AsLabel(o).alignment_ = static_cast<TAlignment>(v); }, &AlignmentIdents,
+            "Alignment", [](const P& o) -> int32_t { return As<TLabel>(o).alignment_; },
+            [](P& o, int32_t v) { As<TLabel>(o).alignment_ = static_cast<TAlignment>(v); }, &AlignmentIdents,
             taLeftJustify),
         rtl::BooleanProperty(
-            "AutoSize", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).autoSize_; },
-            [](P& o, int32_t v) { AsLabel(o).autoSize_ = v != 0; }, true),
-        rtl::StringProperty(
-            "Caption", [](const P& o) { return static_cast<const TLabel&>(o).Caption(); },
-            [](P& o, const std::string& v) { AsLabel(o).SetCaption(v); }),
+            "AutoSize", [](const P& o) -> int32_t { return As<TLabel>(o).autoSize_; },
+            [](P& o, int32_t v) { As<TLabel>(o).autoSize_ = v != 0; }, true),
+        CaptionProperty(),
         rtl::EnumProperty(
-            "Layout", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).layout_; },
-            [](P& o, int32_t v) { AsLabel(o).layout_ = static_cast<TTextLayout>(v); }, &TextLayoutIdents, tlTop),
-        rtl::ReferenceProperty("OnClick",
-                               [](P& o, rtl::TComponent& root, const std::string& name) {
-                                   return BindNotifyEvent(AsLabel(o).OnClick, root, name);
-                               }),
+            "Layout", [](const P& o) -> int32_t { return As<TLabel>(o).layout_; },
+            [](P& o, int32_t v) { As<TLabel>(o).layout_ = static_cast<TTextLayout>(v); }, &TextLayoutIdents, tlTop),
+        OnClickProperty(),
         rtl::BooleanProperty(
-            "ShowAccelChar", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).showAccelChar_; },
-            [](P& o, int32_t v) { AsLabel(o).showAccelChar_ = v != 0; }, true),
+            "ShowAccelChar", [](const P& o) -> int32_t { return As<TLabel>(o).showAccelChar_; },
+            [](P& o, int32_t v) { As<TLabel>(o).showAccelChar_ = v != 0; }, true),
         rtl::BooleanProperty(
-            "Transparent", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).transparent_; },
-            [](P& o, int32_t v) { AsLabel(o).transparent_ = v != 0; }, false),
+            "Transparent", [](const P& o) -> int32_t { return As<TLabel>(o).transparent_; },
+            [](P& o, int32_t v) { As<TLabel>(o).transparent_ = v != 0; }, false),
         rtl::BooleanProperty(
-            "WordWrap", [](const P& o) -> int32_t { return static_cast<const TLabel&>(o).wordWrap_; },
-            [](P& o, int32_t v) { AsLabel(o).wordWrap_ = v != 0; }, false),
+            "WordWrap", [](const P& o) -> int32_t { return As<TLabel>(o).wordWrap_; },
+            [](P& o, int32_t v) { As<TLabel>(o).wordWrap_ = v != 0; }, false),
     };
     static const rtl::PropertyTable table = {TControl::StoredProperties(), properties, std::size(properties)};
     return &table;

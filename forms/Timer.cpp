@@ -5,12 +5,11 @@
 #include <iterator>
 
 #include "forms/Form.h"
+#include "forms/Properties.h"
 #include "forms/Win32Windows.h"
 
 namespace forms {
 namespace {
-
-TTimer& AsTimer(rtl::TPersistent& o) { return static_cast<TTimer&>(o); }
 
 uintptr_t NextTimerId() {
     static uintptr_t next = 1;
@@ -26,18 +25,18 @@ TTimer::~TTimer() { Stop(); }
 const rtl::PropertyTable* TTimer::StoredProperties() const {
     static const rtl::PropertyInfo properties[] = {
         rtl::BooleanProperty(
-            "Enabled", [](const rtl::TPersistent& o) -> int32_t { return static_cast<const TTimer&>(o).enabled_; },
-            [](rtl::TPersistent& o, int32_t v) { AsTimer(o).SetEnabled(v != 0); }, true),
+            "Enabled", [](const rtl::TPersistent& o) -> int32_t { return As<TTimer>(o).enabled_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TTimer>(o).SetEnabled(v != 0); }, true),
         rtl::IntegerProperty(
-            "Interval", [](const rtl::TPersistent& o) { return static_cast<int32_t>(static_cast<const TTimer&>(o).interval_); },
+            "Interval", [](const rtl::TPersistent& o) { return static_cast<int32_t>(As<TTimer>(o).interval_); },
             [](rtl::TPersistent& o, int32_t v) {
-                AsTimer(o).interval_ = static_cast<uint32_t>(v);
-                AsTimer(o).Update();
+                As<TTimer>(o).interval_ = static_cast<uint32_t>(v);
+                As<TTimer>(o).Update();
             },
             1000),
         rtl::ReferenceProperty("OnTimer",
                                [](rtl::TPersistent& o, rtl::TComponent& root, const std::string& name) {
-                                   return BindNotifyEvent(AsTimer(o).OnTimer, root, name);
+                                   return BindNotifyEvent(As<TTimer>(o).OnTimer, root, name);
                                }),
     };
     static const rtl::PropertyTable table = {rtl::TComponent::StoredProperties(), properties, std::size(properties)};

@@ -6,13 +6,11 @@
 #include <iterator>
 
 #include "forms/Form.h"
+#include "forms/Properties.h"
 #include "forms/Win32Windows.h"
 
 namespace forms {
 namespace {
-
-TWinControl& AsWin(rtl::TPersistent& o) { return static_cast<TWinControl&>(o); }
-const TWinControl& AsWin(const rtl::TPersistent& o) { return static_cast<const TWinControl&>(o); }
 
 // Tab-ordered controls by their tab order, then the others as listed.
 bool BeforeInTabOrder(const TControl* a, const TControl* b) {
@@ -35,11 +33,11 @@ TWinControl::~TWinControl() {
 const rtl::PropertyTable* TWinControl::StoredProperties() const {
     static const rtl::PropertyInfo properties[] = {
         rtl::IntegerProperty(
-            "TabOrder", [](const rtl::TPersistent& o) { return AsWin(o).tabOrder_; },
-            [](rtl::TPersistent& o, int32_t v) { AsWin(o).tabOrder_ = v; }, -1),
+            "TabOrder", [](const rtl::TPersistent& o) { return As<TWinControl>(o).tabOrder_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TWinControl>(o).tabOrder_ = v; }, -1),
         rtl::BooleanProperty(
-            "TabStop", [](const rtl::TPersistent& o) -> int32_t { return AsWin(o).tabStop_; },
-            [](rtl::TPersistent& o, int32_t v) { AsWin(o).SetTabStop(v != 0); }, false),
+            "TabStop", [](const rtl::TPersistent& o) -> int32_t { return As<TWinControl>(o).tabStop_; },
+            [](rtl::TPersistent& o, int32_t v) { As<TWinControl>(o).SetTabStop(v != 0); }, false),
     };
     static const rtl::PropertyTable table = {TControl::StoredProperties(), properties, std::size(properties)};
     return &table;
