@@ -1,0 +1,107 @@
+#include "tests/e2e/driver/Input.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "tests/e2e/driver/Wait.h"
+
+namespace e2e {
+namespace {
+
+INPUT Key(WORD virtualKey, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = virtualKey;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+INPUT Character(wchar_t c, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wScan = c;
+    in.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    return in;
+}
+
+INPUT Mouse(POINT at, DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+        throw std::runtime_error("the platform refused the input");
+}
+
+// Keys held for the chord, the chord's key, then the held keys released in reverse order.
+void Chord(const Window& top, std::vector<WORD> held, WORD virtualKey) {
+    Activate(top);
+    std::vector<INPUT> inputs;
+    for (WORD k : held) inputs.push_back(Key(k, false));
+    inputs.push_back(Key(virtualKey, false));
+    inputs.push_back(Key(virtualKey, true));
+    for (auto k = held.rbegin(); k != held.rend(); ++k) inputs.push_back(Key(*k, true));
+    Send(inputs);
+}
+
+void ClickAt(POINT at) {
+    Send({Mouse(at, MOUSEEVENTF_MOVE), Mouse(at, MOUSEEVENTF_LEFTDOWN), Mouse(at, MOUSEEVENTF_LEFTUP)});
+}
+
+}  // namespace
+
+void Activate(const Window& top) {
+    if (GetForegroundWindow() == top.Handle()) return;
+    SetForegroundWindow(top.Handle());
+    WaitUntil([&] { return GetForegroundWindow() == top.Handle(); }, top.ClassName() + " in the foreground");
+}
+
+void PressKey(const Window& top, WORD virtualKey, bool shift) {
+    Chord(top, shift ? std::vector<WORD>{VK_SHIFT} : std::vector<WORD>{}, virtualKey);
+}
+
+void PressAlt(const Window& top, char letter) {
+    Chord(top, {VK_MENU}, static_cast<WORD>(VkKeyScanA(letter) & 0xFF));
+}
+
+void TypeText(const Window& top, const std::string& text) {
+    Activate(top);
+    std::vector<INPUT> inputs;
+    for (unsigned char c : text) {
+        inputs.push_back(Character(c, false));
+        inputs.push_back(Character(c, true));
+    }
+    Send(inputs);
+}
+
+void ReplaceText(const Window& top, const std::string& text) {
+    PressKey(top, VK_HOME);
+    PressKey(top, VK_END, true);
+    TypeText(top, text);
+}
+
+void Click(const Window& control) { ClickAt(control.Centre()); }
+
+void ClickCloseBox(const Window& top) {
+    // The close box is where the window itself says HTCLOSE, found along the title bar's middle.
+    RECT r = top.ScreenRect();
+    const int y = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = r.right - 1; x > r.right - 100 && x > r.left; --x) {
+        DWORD_PTR hit = 0;
+        SendMessageTimeoutA(top.Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit);
+        if (hit == HTCLOSE) {
+            Activate(top);
+            ClickAt({x - GetSystemMetrics(SM_CXSIZE) / 4, y});
+            return;
+        }
+    }
+    throw std::runtime_error("no close box on " + top.ClassName());
+}
+
+}  // namespace e2e
