@@ -121,4 +121,34 @@ TEST(Installation, IntoDelphi6ByKeyboardLeavesWhatItPromisesAndExitOpensTheHelp)
     EXPECT_FALSE(fixture::KeyExists(Hive::LocalMachine, fixture::ProductKey(Delphi5)));
 }
 
+TEST(Installation, AFailedCompilationEndsTheRunWithErrorLogOpenInNotepad) {
+    test::TempDir temp;
+    Machine machine(temp.Path());
+    machine.Ide(Delphi6).FailTools();
+    const std::string folder = temp.Path() + "\\Korvane";
+    InstallerProcess installer;
+    WizardWindow wizard(installer);
+    const InstallationSeen seen = InstallByKeyboard(installer, wizard, {1, folder});
+
+    EXPECT_EQ(seen.pages.back(), "WellDone");
+    EXPECT_EQ(seen.progress.at("Component registration"), BST_CHECKED);
+    EXPECT_EQ(seen.progress.at("Component compilation"), BST_UNCHECKED);
+    EXPECT_NE(test::ReadWholeFile(folder + "\\error.log").find("1. Open \"kv40d6.dpk\" in Delphi 6 IDE.\r\n"),
+              std::string::npos);
+    Window notepad;
+    WaitUntil(
+        [&] {
+            for (const Window& w : TopLevelWindows("Notepad"))
+                if (w.Visible() && w.Text().find("error.log") != std::string::npos) notepad = w;
+            return bool(notepad);
+        },
+        "Notepad showing error.log");
+    PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
+
+    // The close box on the finish page ends the program without a question and without help.
+    ClickCloseBox(wizard.Form());
+    EXPECT_EQ(installer.ExitCode(), 0u);
+    EXPECT_TRUE(fixture::HelpEngine::Requests().empty());
+}
+
 }  // namespace

@@ -51,7 +51,11 @@ Window WizardWindow::SelectedHostButton() const {
 MessageBoxWindow::MessageBoxWindow(const InstallerProcess& installer, const char* caption, int limitMs)
     : box_(installer.WaitForWindow(MessageBoxClass, caption, limitMs)) {}
 
-std::string MessageBoxWindow::Text() const { return Window(GetDlgItem(box_.Handle(), MessageTextId)).Text(); }
+std::string MessageBoxWindow::Text() const {
+    for (const Window& w : box_.Descendants("Static"))
+        if (GetDlgCtrlID(w.Handle()) == MessageTextId) return w.Text();
+    throw std::runtime_error("the box \"" + Caption() + "\" shows no text");
+}
 
 std::vector<std::string> MessageBoxWindow::Buttons() const {
     std::vector<Window> buttons;
@@ -65,7 +69,7 @@ std::vector<std::string> MessageBoxWindow::Buttons() const {
 }
 
 void MessageBoxWindow::WaitUntilClosed() const {
-    WaitUntil([&] { return !box_ || !box_.Visible(); }, "the box \"" + Caption() + "\" to close");
+    WaitUntil([&] { return !box_ || !box_.Visible(); }, "a message box to close");
 }
 
 }  // namespace e2e

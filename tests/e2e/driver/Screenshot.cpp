@@ -103,7 +103,7 @@ std::string ScreenshotFolder() {
 void Screenshot(const std::string& name, const std::vector<Window>& windows) {
     const std::string folder = ScreenshotFolder();
     if (folder.empty() || windows.empty()) return;
-    SetForegroundWindow(windows.front().Handle());
+    SetForegroundWindow(windows.back().Handle());
     RECT area = windows.front().ScreenRect();
     for (const Window& w : windows) {
         RedrawWindow(w.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -10,7 +10,7 @@ namespace e2e {
 
 // The folder named by KV_SCREENS, empty when pictures are not wanted.
 std::string ScreenshotFolder();
-// The screen area that the windows cover together (the first one brought to the front) as
+// The screen area that the windows cover together, the last one brought to the front, as
 // <folder>\<name>.png.
 void Screenshot(const std::string& name, const std::vector<Window>& windows);
 

@@ -18,7 +18,7 @@ bool TryAsk(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (!TryAsk(window, message, wParam, lParam, result))
-        throw std::runtime_error("a window did not answer (busy or gone)");
+        throw std::runtime_error("a window of class " + Window(window).ClassName() + " did not answer (busy or gone)");
     return result;
 }
 
@@ -67,7 +67,8 @@ std::string Window::ClassName() const {
 
 std::string Window::Text() const {
     std::string text;
-    if (!TryText(handle_, text)) throw std::runtime_error("a window did not answer (busy or gone)");
+    if (!TryText(handle_, text))
+        throw std::runtime_error("a window of class " + ClassName() + " did not tell its text (busy or gone)");
     return text;
 }
 

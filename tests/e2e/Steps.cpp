@@ -1,0 +1,34 @@
+#include "tests/e2e/Steps.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver/Input.h"
+
+namespace e2e_test {
+
+using namespace e2e;
+
+MessageBoxWindow ExpectBox(const InstallerProcess& installer, const char* caption, const std::string& text,
+                           const std::vector<std::string>& buttons) {
+    MessageBoxWindow box(installer, caption);
+    EXPECT_EQ(box.Text(), text);
+    EXPECT_EQ(box.Buttons(), buttons);
+    return box;
+}
+
+void ExitWithYes(const InstallerProcess& installer, const WizardWindow& wizard) {
+    PressKey(wizard.Form(), VK_ESCAPE);
+    MessageBoxWindow question = ExpectBox(installer, ExitCaption, ExitQuestion, YesNo);
+    PressKey(question.Box(), 'Y');
+    EXPECT_EQ(installer.ExitCode(), 0u);
+}
+
+void ToInstallPath(const WizardWindow& wizard) {
+    wizard.WaitForPage("Welcome");
+    PressKey(wizard.Form(), VK_RETURN);
+    wizard.WaitForPage("InstallPath");
+    const Window field = wizard.InstallPathField();
+    WaitUntil([&] { return field.Focused(); }, "the focus on the install folder");
+}
+
+}  // namespace e2e_test
