@@ -41,5 +41,10 @@ if [ ! -f "$WINEPREFIX/.kv-prefix-ready" ]; then
   ) 9>"$build_dir/.wineprefix.lock"
 fi
 # Keep one wineserver alive for this prefix while tests run (about 0.2 s a start instead of 4 s).
-wineserver -p </dev/null >/dev/null 2>&1 || true
+# When this start made a new server (exit 0; 2 means one runs), the first program of the prefix
+# starts the boot services, which would inherit this command's output and hold a pipe open for
+# ever (`... | tail` would never end): a detached program starts them first.
+if wineserver -p </dev/null >/dev/null 2>&1; then
+  "$bin" cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
 exec "$bin" "$@"
