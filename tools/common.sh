@@ -1,4 +1,4 @@
-# Shared by test.sh and demo.sh: tree layout, the test architecture and the X display.
+# Shared by test.sh, demo.sh and screenshots.sh: tree layout, the test architecture and the X display.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${KV_JOBS:-$(nproc)}
 
@@ -50,4 +50,26 @@ prepare_builds() {  # installs what is missing, builds both trees, and starts Wi
   configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON
   "$root/tools/wine-start.sh" "$run_dir" "$(loader_for "$run_arch")"
   build_shipping
+}
+
+windows_path() {  # a Unix path as Wine's programs reach it, through the drive Z:
+  echo "Z:$1" | tr / '\\'
+}
+
+# The demo machine: a Wine prefix of its own beside the build trees, where e2e_demo lays out fake
+# IDEs and runs install.exe ("auto": through the driver, pictures into $2; "manual": for the user).
+demo_dir="$build_root/demo"
+run_demo() {  # $1 auto|manual, $2 folder for the pictures (auto only)
+  local loader; loader=$(loader_for "$run_arch")
+  "$root/tools/wine-start.sh" "$demo_dir" "$loader"
+  if [ "$run_arch" = i686 ]; then
+    echo "== install.exe: the 32-bit product ($run_dir/install.exe), run under 32-bit Wine"
+  else
+    echo "== install.exe: a 64-bit build of the same sources ($run_dir/install.exe), run under wine64;"
+    echo "   this machine runs no 32-bit Wine, so the 32-bit product ($ship_dir/install.exe) cannot start here"
+  fi
+  echo "== Demo machine: Wine prefix $demo_dir/wineprefix (fake Delphi 5, Delphi 6 and C++ Builder 6)"
+  local screens=()
+  if [ "$1" = auto ]; then mkdir -p "$2"; screens=("KV_SCREENS=$(windows_path "$2")"); fi
+  env "${screens[@]}" "$root/tools/wine-run.sh" "$demo_dir" "$loader" "$run_dir/e2e_demo.exe" "$1"
 }

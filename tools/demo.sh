@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# The main job: builds the installer (the 32-bit product and, where this machine cannot run 32-bit
-# programs, a 64-bit build of the same sources to run here), lists the payload that install.exe
-# carries, and starts it under Wine.
+# The main job: builds the installer, lays out a demo machine in a Wine prefix of its own (fake
+# Delphi 5, Delphi 6 and C++ Builder 6 registered with working fake tools) and runs install.exe on
+# it. With a display (DISPLAY set) install.exe is yours to click through. Without one, or with
+# --auto, the end-to-end driver installs into Delphi 6 with the keyboard on a private X display and
+# saves a picture of every page. Either way it ends with a report of what the installation did.
+# Usage: tools/demo.sh [--auto]
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-prepare_builds
+mode=manual
+if [ "${1:-}" = --auto ] || [ -z "${DISPLAY:-}" ]; then mode=auto; fi
+user_display=${DISPLAY:-}
 
-run() { "$root/tools/wine-run.sh" "$run_dir" "$(loader_for "$run_arch")" "$@"; }
-
-echo "== The installer: $ship_dir/install.exe ($(stat -c %s "$ship_dir/install.exe") bytes, 32-bit)"
-echo "== Payload it carries (kvpack list):"
-run "$run_dir/kvpack.exe" list "$ship_dir/install.exe"
-
-echo "== Starting install.exe under Wine ($run_arch build)"
+prepare_builds  # exports the build's private X display
+trap 'stop_wineserver "$demo_dir"; stop_wineserver "$run_dir"; stop_display' EXIT
+[ "$mode" = auto ] || export DISPLAY=$user_display
+screens="$demo_dir/screens"
+rm -rf "$screens"
 set +e
-run "$run_dir/install.exe"
+run_demo "$mode" "$screens"
 code=$?
 set -e
-echo "install.exe ended with exit code $code"
+[ "$mode" = manual ] || echo "== Pictures of every page: $screens"
 exit "$code"

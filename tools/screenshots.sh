@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Regenerates the pictures in docs/screens/: the end-to-end scenarios take theirs (the wait for a
+# running IDE, a newer version recorded, a warning, the exit question, the folder browser), then
+# the demo installs into Delphi 6 and takes every page and the licence dialog.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+prepare_builds
+trap 'stop_wineserver "$demo_dir"; stop_wineserver "$run_dir"; stop_display' EXIT
+out="$root/docs/screens"
+rm -rf "$out"
+mkdir -p "$out"
+(cd "$run_dir" && KV_SCREENS=$(windows_path "$out") ctest -R '^e2e_tests$' --output-on-failure)
+run_demo auto "$out" >/dev/null
+ls "$out"
