@@ -143,7 +143,8 @@ def main():
     ap.add_argument("--files", type=int, default=4000)
     ap.add_argument("--markdown", help="also write the tables to this file")
     args = ap.parse_args()
-    subject = args.subject or args.tools
+    args.tools = os.path.abspath(args.tools)
+    subject = os.path.abspath(args.subject or args.tools)
     wine = Wine(args.tools, args.loader)
     bench = os.path.join(subject, "bench-payload")
     tools_bench = os.path.join(args.tools, "bench-payload")
