@@ -38,7 +38,7 @@ DWORD InstallByKeyboard(const InstallerProcess& installer) {
 DWORD LeaveToTheUser(const InstallerProcess& installer) {
     WizardWindow wizard(installer);
     std::cout << "install.exe shows its wizard on your display; this waits until you close it." << std::endl;
-    return installer.ExitCode(static_cast<int>(INFINITE));
+    return installer.ExitCode(-1);
 }
 
 }  // namespace

@@ -2,47 +2,18 @@
 
 #include <stdexcept>
 
+#include "tests/support/ChildProcess.h"
+
 namespace e2e {
 
-std::string BesideDriver(const std::string& name) {
-    char path[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, n < sizeof path ? n : 0);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
-}
+std::string BesideDriver(const std::string& name) { return test::ExecutableFolder() + name; }
 
-InstallerProcess::InstallerProcess(const std::string& program) {
-    const std::string folder = program.substr(0, program.find_last_of('\\'));
-    std::string command = "\"" + program + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
-        throw std::runtime_error("cannot start " + program);
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    processId_ = pi.dwProcessId;
-}
-
-InstallerProcess::~InstallerProcess() {
-    if (Running()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
-}
-
-DWORD InstallerProcess::ExitCode(int limitMs) const {
-    if (WaitForSingleObject(process_, static_cast<DWORD>(limitMs)) != WAIT_OBJECT_0)
-        throw std::runtime_error("install.exe did not end within " + std::to_string(limitMs / 1000) + " s");
-    DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
-    return code;
-}
+InstallerProcess::InstallerProcess(const std::string& program)
+    : program_(program, "", program.substr(0, program.find_last_of('\\'))) {}
 
 std::vector<Window> InstallerProcess::VisibleWindows(const std::string& className) const {
     std::vector<Window> visible;
-    for (const Window& w : TopLevelWindows(processId_, className))
+    for (const Window& w : TopLevelWindows(program_.Id(), className))
         if (w.Visible()) visible.push_back(w);
     return visible;
 }
@@ -51,7 +22,7 @@ Window InstallerProcess::WaitForWindow(const std::string& className, const char*
     Window found;
     WaitUntil(
         [&] {
-            for (const Window& w : TopLevelWindows(processId_, className, caption))
+            for (const Window& w : TopLevelWindows(program_.Id(), className, caption))
                 if (w.Visible()) found = w;
             return bool(found) || !Running();
         },

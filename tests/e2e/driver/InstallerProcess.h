@@ -1,12 +1,12 @@
 #pragma once
 // install.exe started as its own process, as a user starts it, and its windows found from the
 // outside: by class and caption among the top-level windows that belong to it.
-#include <windows.h>
-
 #include <string>
+#include <vector>
 
 #include "tests/e2e/driver/Wait.h"
 #include "tests/e2e/driver/Window.h"
+#include "tests/support/RunningProgram.h"
 
 namespace e2e {
 
@@ -15,17 +15,12 @@ std::string BesideDriver(const std::string& name);
 
 class InstallerProcess {
 public:
-    // Starts program with its own folder as the current one.
+    // Starts program with its own folder as the current one; ends it on destruction if it still runs.
     explicit InstallerProcess(const std::string& program = BesideDriver("install.exe"));
-    // Ends it if it still runs.
-    ~InstallerProcess();
-    InstallerProcess(const InstallerProcess&) = delete;
-    InstallerProcess& operator=(const InstallerProcess&) = delete;
 
-    DWORD Id() const { return processId_; }
-    bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-    // Waits for the end; throws when it does not come within the limit.
-    DWORD ExitCode(int limitMs = DefaultLimitMs) const;
+    bool Running() const { return program_.Running(); }
+    // Waits for the end; throws when it does not come within the limit (a negative one: for ever).
+    DWORD ExitCode(int limitMs = DefaultLimitMs) const { return program_.ExitCode(limitMs); }
 
     // Its visible top-level window of the class (with the caption, when given), once there.
     Window WaitForWindow(const std::string& className, const char* caption = nullptr,
@@ -34,8 +29,7 @@ public:
     std::vector<Window> VisibleWindows(const std::string& className) const;
 
 private:
-    HANDLE process_ = nullptr;
-    DWORD processId_ = 0;
+    test::RunningProgram program_;
 };
 
 }  // namespace e2e
