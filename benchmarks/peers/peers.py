@@ -98,7 +98,7 @@ class Wine:
 
 
 def run_measured(command):
-    """Wall seconds, peak resident memory (MB, from the process's resource usage) and output."""
+    """Wall seconds, peak resident memory (MiB, from the process's resource usage) and output."""
     start = time.perf_counter()
     p = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     output = p.stdout.read()

@@ -8,6 +8,7 @@
 #include "tests/e2e/Steps.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Machine.h"
+#include "tests/e2e/driver/SoftwareKeysDenied.h"
 #include "tests/e2e/driver/Screenshot.h"
 #include "tests/support/TempDir.h"
 
@@ -22,6 +23,7 @@ TEST(InstallPath, EachCheckWarnsInItsBoxAndTheExitQuestionTakesNoThenYes) {
     const fixture::FakeIde& delphi6 = machine.Ide(Delphi6);
     const std::string compiler = delphi6.BinFolder() + "\\dcc32.exe";
     DeleteFileA(compiler.c_str());
+    SoftwareKeysDenied noKeysBelowSoftware;
     InstallerProcess installer;
     WizardWindow wizard(installer);
     ToInstallPath(wizard);
@@ -43,11 +45,12 @@ TEST(InstallPath, EachCheckWarnsInItsBoxAndTheExitQuestionTakesNoThenYes) {
         {"a relative install folder",
          [&] {
              CopyFileA(BesideDriver("fake_dcc32.exe").c_str(), compiler.c_str(), FALSE);
-             Click(wizard.InstallPathField());
-             ReplaceText(wizard.Form(), "Korvane");
-             WaitUntil([&] { return wizard.InstallPathField().Text() == "Korvane"; }, "the typed folder");
+             TypeInto(wizard, wizard.InstallPathField(), "Korvane");
          },
          "Invalid install path \"Korvane\". Please choose a full folder path."},
+        {"no right to create keys below HKEY_LOCAL_MACHINE\\SOFTWARE",
+         [&] { TypeInto(wizard, wizard.InstallPathField(), temp.Path() + "\\Korvane"); },
+         "You have no permission to access \"HKEY_LOCAL_MACHINE\\SOFTWARE\" registry key."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -23,6 +23,13 @@ void ExitWithYes(const InstallerProcess& installer, const WizardWindow& wizard) 
     EXPECT_EQ(installer.ExitCode(), 0u);
 }
 
+void TypeInto(const WizardWindow& wizard, const Window& field, const std::string& text) {
+    Click(field);
+    WaitUntil([&] { return field.Focused(); }, "the focus on the clicked field");
+    ReplaceText(wizard.Form(), text);
+    WaitUntil([&] { return field.Text() == text; }, "the typed text in the field");
+}
+
 void ToInstallPath(const WizardWindow& wizard) {
     wizard.WaitForPage("Welcome");
     PressKey(wizard.Form(), VK_RETURN);

@@ -19,6 +19,8 @@ e2e::MessageBoxWindow ExpectBox(const e2e::InstallerProcess& installer, const ch
                                 const std::vector<std::string>& buttons);
 // The wizard is left as a user leaves it: Esc, the exit question answered with Yes, exit code 0.
 void ExitWithYes(const e2e::InstallerProcess& installer, const e2e::WizardWindow& wizard);
+// The field clicked, its text replaced by typing, and the new text seen in it.
+void TypeInto(const e2e::WizardWindow& wizard, const e2e::Window& field, const std::string& text);
 // Next to "InstallPath", where the focus is in the install folder field.
 void ToInstallPath(const e2e::WizardWindow& wizard);
 

@@ -1,6 +1,9 @@
 #include "tests/e2e/driver/Input.h"
 
+#include <chrono>
+#include <cstdlib>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "tests/e2e/driver/Wait.h"
@@ -51,7 +54,17 @@ void Chord(const Window& top, std::vector<WORD> held, WORD virtualKey) {
 }
 
 void ClickAt(POINT at) {
+    // Two clicks at one place within the double-click time are a double click, which an edit
+    // takes without taking the focus: a second single click waits that time out.
+    static POINT lastAt{-1, -1};
+    static auto lastTime = std::chrono::steady_clock::time_point();
+    const auto doubleClickTime = std::chrono::milliseconds(GetDoubleClickTime() + 50);
+    if (std::abs(at.x - lastAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+        std::abs(at.y - lastAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK))
+        std::this_thread::sleep_until(lastTime + doubleClickTime);
     Send({Mouse(at, MOUSEEVENTF_MOVE), Mouse(at, MOUSEEVENTF_LEFTDOWN), Mouse(at, MOUSEEVENTF_LEFTUP)});
+    lastAt = at;
+    lastTime = std::chrono::steady_clock::now();
 }
 
 }  // namespace
@@ -86,7 +99,13 @@ void ReplaceText(const Window& top, const std::string& text) {
     TypeText(top, text);
 }
 
-void Click(const Window& control) { ClickAt(control.Centre()); }
+void Click(const Window& control) {
+    // A window under a modal box that has just closed takes clicks only once it is enabled again.
+    const Window top(GetAncestor(control.Handle(), GA_ROOT));
+    WaitUntil([&] { return top.Enabled() && control.Enabled(); }, "an enabled " + control.ClassName() + " to click");
+    Activate(top);
+    ClickAt(control.Centre());
+}
 
 void ClickCloseBox(const Window& top) {
     // The close box is where the window itself says HTCLOSE, found along the title bar's middle.

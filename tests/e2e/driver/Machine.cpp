@@ -5,6 +5,7 @@
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "fixtures/helpengine/HelpEngine.h"
 #include "hosts/HostTable.h"
+#include "tests/e2e/driver/SoftwareKeysDenied.h"
 
 namespace e2e {
 namespace {
@@ -26,6 +27,7 @@ void ClearTraces() {
 }  // namespace
 
 Machine::Machine(const std::string& baseFolder, const std::vector<int>& hosts) {
+    SoftwareKeysDenied::Allow();
     ClearTraces();
     fixture::HelpEngine::PutInPlace();
     for (int host : hosts) ides_[host] = std::make_unique<fixture::FakeIde>(host, baseFolder);
