@@ -18,7 +18,6 @@ ResourceApi MakeNoResources() {
 
 ResourceApi& Resources() {
     static ResourceApi api = MakeNoResources();
-    api.loadString = [](uint32_t) { return std::string(); };
     return api;
 }
 

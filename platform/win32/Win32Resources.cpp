@@ -51,11 +51,6 @@ ResourceApi MakeWin32Resources() {
 
 ResourceApi& Resources() {
     static ResourceApi api = MakeWin32Resources();
-    api.loadString = [](uint32_t id) {
-        char text[4096];
-        int n = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
-        return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
-    };
     return api;
 }
 
