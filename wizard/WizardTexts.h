@@ -27,6 +27,13 @@ inline constexpr char InstallVersion[] = "Install version - %s";
 inline constexpr char ChooseRootFolder[] = "Choose %s root folder ...";
 inline constexpr char ChooseInstallFolder[] = "Choose Korvane folder ...";
 
+// Folder browser: the Help button it may get, and the errors of the platform it reports.
+inline constexpr char BrowserButtonClass[] = "BUTTON";
+inline constexpr char BrowserHelpCaption[] = "&Help";
+inline constexpr char OSError[] = "System Error.  Code: %d.\r\n%s";
+inline constexpr char UnknownOSError[] = "A call to an OS function failed";
+inline constexpr char OleError[] = "OLE error %s";
+
 // Exit question and help.
 inline constexpr char ExitCaption[] = "Korvane installer";
 inline constexpr char HelpContentsMacro[] = "Contents()";
