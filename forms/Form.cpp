@@ -232,9 +232,14 @@ TModalResult TForm::ShowModal() {
     return modalResult_;
 }
 
+void TForm::SetModalResult(TModalResult result) {
+    modalResult_ = result;
+    if (modal_ && HandleAllocated()) PostMessageA(win::Hwnd(Handle()), WM_NULL, 0, 0);
+}
+
 void TForm::Close() {
     if (modal_) {
-        modalResult_ = mrCancel;
+        SetModalResult(mrCancel);
         return;
     }
     if (!CloseQuery()) return;

@@ -25,7 +25,8 @@ public:
     // messages until a modal result is set and the close query allows it; then hides it.
     TModalResult ShowModal();
     TModalResult ModalResult() const { return modalResult_; }
-    void SetModalResult(TModalResult result) { modalResult_ = result; }
+    // A modal form's loop sees the result at its next message: one is posted to wake it.
+    void SetModalResult(TModalResult result);
     // A modal form ends with mrCancel; any other closes when its close query allows it, and the
     // main form's closing ends the program.
     void Close();
