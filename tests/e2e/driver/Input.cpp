@@ -53,7 +53,7 @@ void Chord(const Window& top, std::vector<WORD> held, WORD virtualKey) {
     Send(inputs);
 }
 
-void ClickAt(POINT at) {
+void ClickPoint(POINT at) {
     // Two clicks at one place within the double-click time are a double click, which an edit
     // takes without taking the focus: a second single click waits that time out.
     static POINT lastAt{-1, -1};
@@ -67,16 +67,37 @@ void ClickAt(POINT at) {
     lastTime = std::chrono::steady_clock::now();
 }
 
+// Keys go to the focus of the active window: ready when top is active and the focus lies in it
+// (or nowhere, when the control that had it was disabled). A window just shown may still be
+// setting its focus.
+bool ReadyForKeys(const Window& top) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (GetForegroundWindow() != top.Handle() ||
+        !GetGUIThreadInfo(GetWindowThreadProcessId(top.Handle(), nullptr), &info) || info.hwndActive != top.Handle())
+        return false;
+    return !info.hwndFocus || info.hwndFocus == top.Handle() || IsChild(top.Handle(), info.hwndFocus);
+}
+
 }  // namespace
 
 void Activate(const Window& top) {
-    if (GetForegroundWindow() == top.Handle()) return;
-    SetForegroundWindow(top.Handle());
-    WaitUntil([&] { return GetForegroundWindow() == top.Handle(); }, top.ClassName() + " in the foreground");
+    if (ReadyForKeys(top)) return;
+    if (GetForegroundWindow() != top.Handle()) SetForegroundWindow(top.Handle());
+    WaitUntil([&] { return ReadyForKeys(top); }, top.ClassName() + " in the foreground with the focus");
 }
 
 void PressKey(const Window& top, WORD virtualKey, bool shift) {
     Chord(top, shift ? std::vector<WORD>{VK_SHIFT} : std::vector<WORD>{}, virtualKey);
+}
+
+void TabTo(const Window& top, const Window& target, int tabs) {
+    for (int tab = 0; tab < tabs && !target.Focused(); ++tab) {
+        const Window before = FocusOf(top);
+        PressKey(top, VK_TAB);
+        WaitUntil([&] { return !(FocusOf(top) == before); }, "the focus to move on Tab");
+    }
+    if (!target.Focused()) throw std::runtime_error("Tab did not lead to the " + target.ClassName());
 }
 
 void PressAlt(const Window& top, char letter) {
@@ -104,7 +125,12 @@ void Click(const Window& control) {
     const Window top(GetAncestor(control.Handle(), GA_ROOT));
     WaitUntil([&] { return top.Enabled() && control.Enabled(); }, "an enabled " + control.ClassName() + " to click");
     Activate(top);
-    ClickAt(control.Centre());
+    ClickPoint(control.Centre());
+}
+
+void ClickAt(const Window& top, POINT at) {
+    Activate(top);
+    ClickPoint(at);
 }
 
 void ClickCloseBox(const Window& top) {
@@ -116,7 +142,7 @@ void ClickCloseBox(const Window& top) {
         SendMessageTimeoutA(top.Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit);
         if (hit == HTCLOSE) {
             Activate(top);
-            ClickAt({x - GetSystemMetrics(SM_CXSIZE) / 4, y});
+            ClickPoint({x - GetSystemMetrics(SM_CXSIZE) / 4, y});
             return;
         }
     }

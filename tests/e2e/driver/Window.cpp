@@ -74,10 +74,13 @@ std::string Window::Text() const {
 
 int Window::CheckState() const { return static_cast<int>(Ask(handle_, BM_GETCHECK, 0, 0)); }
 
-bool Window::Focused() const {
+bool Window::Focused() const { return FocusOf(*this) == *this; }
+
+Window FocusOf(const Window& top) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(handle_, nullptr), &info) && info.hwndFocus == handle_;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top.Handle(), nullptr), &info)) return Window();
+    return Window(info.hwndFocus);
 }
 
 DWORD Window::ProcessId() const {

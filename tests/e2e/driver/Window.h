@@ -47,6 +47,8 @@ private:
     HWND handle_ = nullptr;
 };
 
+// The window that has the keyboard focus in the program that owns top.
+Window FocusOf(const Window& top);
 // Top-level windows of a process, of the class, with the caption when one is given.
 std::vector<Window> TopLevelWindows(DWORD processId, const std::string& className, const char* caption = nullptr);
 // Top-level windows of any process, of the class.
