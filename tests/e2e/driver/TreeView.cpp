@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/TreeView.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace e2e {
@@ -71,7 +72,7 @@ POINT TreeView::Middle(HTREEITEM item) const {
     Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     // TVM_GETITEMRECT takes the item in the rectangle it fills.
     RECT r{};
-    *reinterpret_cast<HTREEITEM*>(&r) = item;
+    std::memcpy(&r, &item, sizeof item);
     if (!WriteProcessMemory(process_, lent_, &r, sizeof r, nullptr) ||
         !Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(lent_)) ||
         !ReadProcessMemory(process_, lent_, &r, sizeof r, nullptr))
