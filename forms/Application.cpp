@@ -45,6 +45,18 @@ bool MoveInRadioGroup(const MSG& msg) {
     return true;
 }
 
+// Tab and Shift+Tab go to the form as a dialog box's do (WM_NEXTDLGCTL). The platform's dialog
+// keys would move the focus themselves in a window that is no dialog box, and take the default
+// push button's role from every button on the way.
+bool MoveInTabOrder(const MSG& msg, HWND form) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+    if (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+        (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+        return false;
+    SendMessageA(form, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) != 0, 0);
+    return true;
+}
+
 }  // namespace
 
 TApplication::TApplication() : rtl::TComponent(nullptr) { Application = this; }
@@ -98,7 +110,9 @@ void TApplication::Dispatch(void* message) {
     if (IsKeyboardMessage(msg.message)) {
         if (MoveInRadioGroup(msg)) return;
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && dynamic_cast<TForm*>(win::ControlOf(root)) && IsDialogMessageA(root, &msg)) return;
+        if (root && dynamic_cast<TForm*>(win::ControlOf(root)) &&
+            (MoveInTabOrder(msg, root) || IsDialogMessageA(root, &msg)))
+            return;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

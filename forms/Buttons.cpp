@@ -46,10 +46,12 @@ void TButton::FillCreateParams(CreateParams& params) const {
 }
 
 void TButton::SetActive(bool active) {
-    if (active == active_) return;
     active_ = active;
-    if (HandleAllocated())
-        SendMessageA(win::Hwnd(Handle()), BM_SETSTYLE, (active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, TRUE);
+    if (!HandleAllocated()) return;
+    // The window's own style is what counts: the platform may have changed it.
+    HWND window = win::Hwnd(Handle());
+    const bool shown = (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    if (shown != active) SendMessageA(window, BM_SETSTYLE, (active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, TRUE);
 }
 
 void TButton::Click() {

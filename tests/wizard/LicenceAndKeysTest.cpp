@@ -111,6 +111,30 @@ TEST(WizardKeys, EnterIsNextEscIsExitAndTheMnemonicsPressTheirButtons) {
     EXPECT_TRUE(wizard.Application().Terminated());
 }
 
+TEST(WizardKeys, TheFocusedPushButtonOrElseNextIsTheDefaultOneAsTabMoves) {
+    Wizard wizard(Files{{"\\d6\\a"}});
+    wizard::TMainForm& form = wizard.Form();
+    wizard.ToInstallPath();
+    forms::TButton* const buttons[] = {form.btnBack, form.btnNext, form.btnExit, form.btnBrowseHost, form.btnBrowse};
+    auto defaults = [&] {
+        std::string shown;
+        for (forms::TButton* b : buttons)
+            if ((GetWindowLongA(Hwnd(*b), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) shown += b->Name() + " ";
+        return shown;
+    };
+    const struct {
+        const char* focus;
+        const char* defaults;
+    } steps[] = {{"edInstallPath", "btnNext "}, {"rbDelphi6", "btnNext "},  {"btnBrowseHost", "btnBrowseHost "},
+                 {"btnBrowse", "btnBrowse "},  {"btnBack", "btnBack "},   {"btnExit", "btnExit "},
+                 {"btnNext", "btnNext "},      {"edInstallPath", "btnNext "}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(GetFocus(), Hwnd(*dynamic_cast<forms::TControl*>(form.FindComponent(step.focus)))) << step.focus;
+        EXPECT_EQ(defaults(), step.defaults) << step.focus;
+        wizard.Key(VK_TAB);
+    }
+}
+
 TEST(WizardKeys, PPacksFromAnyButtonOrWithAltButIsTextInTheInstallFolder) {
     Wizard wizard(Files{{"\\d6\\a"}});
     wizard::TMainForm& form = wizard.Form();
