@@ -36,18 +36,6 @@ HWND FindThreadWindow(DWORD threadId, const std::string& className) {
     return context.found;
 }
 
-std::string ClassOf(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
     for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) children.push_back(w);

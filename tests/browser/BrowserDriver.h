@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/WindowText.h"
+
 namespace test {
 
 // Waits (on a thread of its own) until fn returns true or the time is up; false then.
@@ -19,8 +21,6 @@ bool WaitFor(const std::function<bool()>& fn, std::chrono::milliseconds limit = 
 // The first visible top-level window of the thread whose class is className; nullptr if none.
 HWND FindThreadWindow(DWORD threadId, const std::string& className);
 
-std::string ClassOf(HWND window);
-std::string TextOf(HWND window);
 // Child windows in the platform's order (GetWindow), direct children only.
 std::vector<HWND> Children(HWND parent);
 // A child window's rectangle in its parent's client coordinates.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fixtures/runningide/RunningIde.h"
+#include "tests/support/WindowText.h"
 #include "tests/wizard/WizardFixture.h"
 
 namespace {
@@ -16,18 +17,6 @@ using wizard_test::Files;
 using wizard_test::Wizard;
 
 HWND Hwnd(const forms::TControl& c) { return static_cast<HWND>(c.Handle()); }
-
-std::string WindowText(HWND w) {
-    char text[512] = {};
-    GetWindowTextA(w, text, sizeof text);
-    return text;
-}
-
-std::string WindowClass(HWND w) {
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
-}
 
 RECT InParent(HWND w) {
     RECT r;
@@ -104,8 +93,8 @@ void ExpectLayout(const forms::TForm& form, const Expected* table, size_t count)
         auto* control = dynamic_cast<forms::TControl*>(form.FindComponent(e.name));
         ASSERT_NE(control, nullptr);
         HWND w = Hwnd(*control);
-        EXPECT_EQ(WindowClass(w), e.windowClass);
-        if (e.caption) EXPECT_EQ(WindowText(w), e.caption);
+        EXPECT_EQ(test::ClassOf(w), e.windowClass);
+        if (e.caption) EXPECT_EQ(test::TextOf(w), e.caption);
         const RECT r = InParent(w);
         EXPECT_EQ(r.left, e.left);
         EXPECT_EQ(r.top, e.top);
@@ -164,10 +153,10 @@ TEST(WizardWindow, ControlsAndFrameAreAsTheTablesGiveThem) {
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               WS_CAPTION | WS_SYSMENU);
     // The caption is the edition's; the task bar shows the application window's title.
-    EXPECT_EQ(WindowText(window), "Korvane 4.3 <Delphi/C++ Builder edition>");
+    EXPECT_EQ(test::TextOf(window), "Korvane 4.3 <Delphi/C++ Builder edition>");
     HWND application = GetWindow(window, GW_OWNER);
     EXPECT_EQ(application, static_cast<HWND>(wizard.Application().Handle()));
-    EXPECT_EQ(WindowText(application), "Korvane installer/uninstaller");
+    EXPECT_EQ(test::TextOf(application), "Korvane installer/uninstaller");
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(GetDC(window), 200, 150));
 
     // Roles: Next answers Enter, Exit answers Esc, the check boxes only show state.
@@ -205,7 +194,7 @@ TEST(LicenceDialog, ControlsAndFrameAreAsTheTableGivesThemAndItStaysHidden) {
     GetClientRect(Hwnd(dialog), &client);
     EXPECT_EQ(client.right, 632);
     EXPECT_EQ(client.bottom, 453);
-    EXPECT_EQ(WindowText(Hwnd(dialog)), "License agreement");
+    EXPECT_EQ(test::TextOf(Hwnd(dialog)), "License agreement");
     // No title-bar buttons and no system menu.
     EXPECT_EQ(GetWindowLongA(Hwnd(dialog), GWL_STYLE) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
     const LONG memo = GetWindowLongA(Hwnd(*dialog.memLicense), GWL_STYLE);
