@@ -17,8 +17,10 @@ choose_run_arch
 loader_for() { [ "$1" = i686 ] && echo wine || echo wine64; }
 
 start_display() {  # $1: build dir; a private Xvfb for windows that the programs create
+  # A display that was up already is someone else's to stop.
+  display_dir=
+  [ -f "$1/.xvfb.pid" ] && kill -0 "$(cat "$1/.xvfb.pid")" 2>/dev/null || display_dir=$1
   DISPLAY=$("$root/tools/xvfb.sh" start "$1"); export DISPLAY
-  display_dir=$1
 }
 
 stop_display() {
