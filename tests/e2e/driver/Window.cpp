@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "tests/support/WindowText.h"
+
 namespace e2e {
 namespace {
 
@@ -59,11 +61,7 @@ std::string Describe(const std::string& className, const char* caption) {
 
 }  // namespace
 
-std::string Window::ClassName() const {
-    char name[256];
-    int n = GetClassNameA(handle_, name, sizeof name);
-    return std::string(name, n > 0 ? n : 0);
-}
+std::string Window::ClassName() const { return test::ClassOf(handle_); }
 
 std::string Window::Text() const {
     std::string text;
