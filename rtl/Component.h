@@ -20,6 +20,7 @@ public:
     virtual std::string ReadString() = 0;
     virtual void ReadListBegin() = 0;
     virtual bool EndOfList() = 0;
+    // Takes the end marker once EndOfList has found it.
     virtual void ReadListEnd() = 0;
 
 protected:

@@ -128,9 +128,8 @@ void TReader::ReadListBegin() {
 
 bool TReader::EndOfList() { return static_cast<ValueTag>(PeekByte()) == ValueTag::Null; }
 
-void TReader::ReadListEnd() {
-    if (ReadValue() != ValueTag::Null) InvalidValue();
-}
+// Every caller has asked EndOfList first, so the byte taken is the end marker.
+void TReader::ReadListEnd() { ReadByte(); }
 
 void TReader::ReadPrefix() {
     if (PeekByte() < 0xF0) return;
