@@ -74,6 +74,21 @@ TEST_F(PermissionProbe, CreatesBelowTheRootWhenSoftwareDoesNotOpen) {
     EXPECT_EQ(createdName, "Maltrow Software Test");
 }
 
+TEST_F(PermissionProbe, AKeyThatCannotBeDeletedAgainStillMeansAccess) {
+    OpenKeyCounter counter;
+    bool result = false;
+    {
+        auto undeletable = Override(platform::Registry().deleteKey, [](platform::Key, const std::string&) -> long {
+            return platform::regerr::AccessDenied;
+        });
+        EXPECT_NO_THROW(result = hosts::HasMachineRegistryAccess());
+    }
+    EXPECT_TRUE(result);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(counter.Open(), 0);
+    EXPECT_TRUE(RawKeyExists(RegRoot::LocalMachine, kProbe)) << "left, as the deletion's result is ignored";
+}
+
 class ProductRecord : public HostRegistryTest {};
 
 TEST_F(ProductRecord, ValuesLiveBelowTheHostNameWithItsSpace) {

@@ -195,6 +195,59 @@ TEST(CompilePackages, ABatchThatCannotStartRaisesAndLeavesTheStateAlone) {
     EXPECT_EQ(run.broughtToFront, 0);
 }
 
+TEST(CompilePackages, ABatchOrInstructionFileThatCannotBeCreatedRaisesTheFileError) {
+    const struct {
+        const char* file;
+        bool toolsFail;
+        std::vector<CheckState> states;  // what cbCompiling was set to before the error
+        size_t toolRuns;
+    } cases[] = {
+        {"rebuild.bat", false, {}, 0},
+        {"error.log", true, {CheckState::Unchecked}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        test::HostScenario s(Delphi6);
+        CompileRun run(Delphi6);
+        if (c.toolsFail) s.Ide().FailTools();
+        // A file of that name in use by another program: it cannot be created for writing.
+        platform::ScopedOverride<decltype(platform::FileApi::createFile)> inUse(
+            platform::Files().createFile,
+            [&](const std::string& path, uint32_t access, uint32_t share, uint32_t disposition, uint32_t attrs) {
+                if (path == c.file && (access & platform::access::Write)) return platform::InvalidHandle;
+                return inUse.Original()(path, access, share, disposition, attrs);
+            });
+        test::RecordingView view;
+        try {
+            hosts::CompilePackages(view);
+            ADD_FAILURE() << "no error raised";
+        } catch (const rtl::EFCreateError& e) {
+            EXPECT_EQ(e.Message(), std::string("Cannot create file ") + c.file);
+        }
+        EXPECT_EQ(view.states, c.states);
+        EXPECT_EQ(ToolRuns(s.Ide()).size(), c.toolRuns);
+        EXPECT_TRUE(run.opened.empty()) << "no Notepad without instructions";
+    }
+}
+
+TEST(CompilePackages, NotepadThatDoesNotStartGoesUnreported) {
+    test::HostScenario s(Delphi6);
+    CompileRun run(Delphi6);
+    s.Ide().FailTools();
+    Lines tried;
+    platform::ScopedOverride<decltype(platform::ProcessApi::winExec)> refused(
+        platform::Processes().winExec, [&](const std::string& command) {
+            tried.push_back(command);
+            return false;
+        });
+    test::RecordingView view;
+    EXPECT_NO_THROW(hosts::CompilePackages(view));
+    EXPECT_EQ(tried, Lines{"notepad error.log"});
+    EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
+    EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\error.log"));
+    EXPECT_TRUE(s.warningTexts.empty());
+}
+
 // ---- The system folder ----
 
 TEST(GetSystemFolder, DropsOneTrailingBackslashButKeepsADriveRoot) {

@@ -131,6 +131,44 @@ TEST(HelpIntegration, AnUnwritableProductRecordWarnsAndTheHelpStaysInstalled) {
     EXPECT_EQ(rtl::SplitLines(test::ReadWholeFile(s.Ide().HelpContentsFile())).back(), ":Include kvd6.cnt");
 }
 
+TEST(HelpIntegration, ARefusedContentsCopyGoesUndetected) {
+    test::HostScenario s(Delphi6);
+    platform::ScopedOverride<decltype(platform::FileApi::copyFile)> refuse(
+        platform::Files().copyFile, [&](const std::string& from, const std::string& to, bool failIfExists) {
+            return to.size() >= 4 && to.compare(to.size() - 4, 4, ".cnt") == 0 ? false
+                                                                                 : refuse.Original()(from, to, failIfExists);
+        });
+    test::RecordingView view;
+    hosts::InstallHelp(view);
+
+    const std::string help = s.Ide().HelpFolder();
+    EXPECT_FALSE(test::FileExists(help + "\\kvd6.cnt"));
+    EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\Help\\kvd6.cnt")) << "the refused file stays where it was";
+    EXPECT_EQ(test::ReadWholeFile(help + "\\kvd6.hlp"), fixture::SuiteHelpContent(Delphi6));
+    EXPECT_EQ(view.helpFiles, std::vector<std::string>{help + "\\kvd6.hlp"});
+    EXPECT_EQ(s.ProductValue("HelpFile"), help + "\\kvd6.hlp");
+    EXPECT_EQ(rtl::SplitLines(test::ReadWholeFile(s.Ide().HelpContentsFile())).back(), ":Include kvd6.cnt");
+}
+
+TEST(HelpIntegration, AnInstallFolderWithoutTheHelpPairIsNotDetected) {
+    test::HostScenario s(Delphi6);
+    // A payload that holds no help for this IDE: the extraction made no Help folder.
+    auto& files = platform::Files();
+    files.deleteFile(s.InstallPath() + "\\Help\\kvd6.hlp");
+    files.deleteFile(s.InstallPath() + "\\Help\\kvd6.cnt");
+    ASSERT_TRUE(files.removeDirectory(s.InstallPath() + "\\Help"));
+    test::RecordingView view;
+    EXPECT_NO_THROW(hosts::InstallHelp(view));
+
+    const std::string help = s.Ide().HelpFolder();
+    EXPECT_FALSE(test::FileExists(help + "\\kvd6.hlp"));
+    EXPECT_FALSE(test::FileExists(help + "\\kvd6.cnt"));
+    EXPECT_EQ(view.helpFiles, std::vector<std::string>{help + "\\kvd6.hlp"}) << "named whether or not it arrived";
+    EXPECT_EQ(s.ProductValue("HelpFile"), help + "\\kvd6.hlp");
+    EXPECT_EQ(rtl::SplitLines(test::ReadWholeFile(s.Ide().HelpContentsFile())).back(), ":Include kvd6.cnt");
+    EXPECT_TRUE(s.warningTexts.empty());
+}
+
 // ---- The include line ----
 
 TEST(HelpInclude, IsAppendedWhenTheLastLineIsNotEmpty) {
