@@ -235,4 +235,56 @@ TEST(InstallationRun, ACompilationThatCannotStartLeavesItGrayedAndTheSignHidden)
     EXPECT_TRUE(install.Form().btnNext->Enabled() && install.Form().btnExit->Enabled());
 }
 
+TEST(InstallationRun, AnExtractionErrorEndsTheRunBeforeAnyRegistration) {
+    Installation install(Delphi6, {"common", "d6"});
+    const std::string refused = install.InstallPath() + "\\Lib\\kv40d6.dpk";
+    // That destination is in use by another program.
+    platform::ScopedOverride<decltype(platform::FileApi::createFile)> inUse(
+        platform::Files().createFile,
+        [&](const std::string& path, uint32_t access, uint32_t share, uint32_t disposition, uint32_t attrs) {
+            if (path == refused && (access & platform::access::Write)) return platform::InvalidHandle;
+            return inUse.Original()(path, access, share, disposition, attrs);
+        });
+    install.Run();
+    wizard::TMainForm& form = install.Form();
+    ASSERT_EQ(install.wizard().boxes.size(), 1u);
+    EXPECT_EQ(install.wizard().boxes[0].text, "Cannot create file " + refused);
+    EXPECT_EQ(install.wizard().boxes[0].caption, "Warning");
+    EXPECT_EQ(ProgressOf(form), (Progress{U, U, U, U, U, false}));
+    EXPECT_FALSE(payload::InstallerData->Files().OnExtractFile) << "the per-file handler is cleared";
+    EXPECT_TRUE(test::FileExists(install.InstallPath() + "\\readme.txt")) << "files written before it stay";
+    EXPECT_EQ(fixture::GetString(fixture::Hive::LocalMachine, fixture::ProductKey(Delphi6), "Path"), "");
+    EXPECT_EQ(fixture::GetString(fixture::Hive::CurrentUser, install.Ide().LibraryKey(), "Search Path")
+                  .find(install.InstallPath()),
+              std::string::npos);
+    EXPECT_FALSE(test::FileExists(install.InstallPath() + "\\rebuild.bat"));
+    EXPECT_FALSE(form.btnBack->Enabled());
+    EXPECT_TRUE(form.btnNext->Enabled() && form.btnExit->Enabled());
+}
+
+TEST(InstallationRun, ARegistryErrorOfTheLibraryPathOrPackageStepEndsTheRun) {
+    for (bool packageStep : {false, true}) {
+        SCOPED_TRACE(packageStep ? "package entry" : "search path");
+        Installation install(Delphi6, {"common", "d6"});
+        const std::string value = packageStep ? install.InstallPath() + "\\Lib\\dclkv40d6.bpl" : "Search Path";
+        platform::ScopedOverride<decltype(platform::RegistryApi::setValue)> refuse(
+            platform::Registry().setValue,
+            [&](platform::Key k, const std::string& name, uint32_t type, const void* data, uint32_t size) -> long {
+                if (name == value) return platform::regerr::AccessDenied;
+                return refuse.Original()(k, name, type, data, size);
+            });
+        install.Run();
+        ASSERT_EQ(install.wizard().boxes.size(), 1u);
+        EXPECT_EQ(install.wizard().boxes[0].text, "Failed to set data for '" + value + "'");
+        EXPECT_EQ(ProgressOf(install.Form()), (Progress{C, C, C, U, U, false}));
+        EXPECT_FALSE(payload::InstallerData->Files().OnExtractFile) << "the per-file handler is cleared";
+        const std::string product = fixture::ProductKey(Delphi6);
+        EXPECT_EQ(fixture::GetString(fixture::Hive::LocalMachine, product, "Path"), install.InstallPath());
+        EXPECT_EQ(fixture::GetString(fixture::Hive::LocalMachine, product, "Version"), "");
+        EXPECT_EQ(test::ReadWholeFile(install.Ide().HelpContentsFile()).find(":Include kvd6.cnt"), std::string::npos);
+        EXPECT_FALSE(test::FileExists(install.InstallPath() + "\\rebuild.bat"));
+        EXPECT_TRUE(install.Form().btnNext->Enabled() && install.Form().btnExit->Enabled());
+    }
+}
+
 }  // namespace

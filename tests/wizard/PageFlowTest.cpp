@@ -146,6 +146,15 @@ TEST(WellDone, TheCloseBoxClosesWithoutQuestionOrHelp) {
     EXPECT_TRUE(wizard.helpRequests.empty());
 }
 
+TEST(WellDone, ExitWithoutInstalledHelpClosesWithoutQuestionOrHelp) {
+    Wizard wizard(Files{{"\\d6\\a"}});
+    wizard.Form().Notebook->SetActivePage("WellDone");  // reached without the IDE's help contents
+    wizard.Click(*wizard.Form().btnExit);
+    EXPECT_TRUE(wizard.Application().Terminated());
+    EXPECT_TRUE(wizard.boxes.empty());
+    EXPECT_TRUE(wizard.helpRequests.empty());
+}
+
 class IdeWait : public ::testing::Test {
 protected:
     std::unique_ptr<fixture::RunningIde> ide_ = std::make_unique<fixture::RunningIde>();
