@@ -103,6 +103,13 @@ TEST(FormDescription, AWrongDescriptionFailsWithTheFormatsMessages) {
         {Form("object btnOk: TButton\n  object Inner: TButton\n  end\nend"), "Control Inner cannot be placed on btnOk"},
         {Form("object btnOther: TButton\nend"), "Form TProbeForm has no component btnOk of the expected class"},
         {Form("object btnOk: TLabel\nend"), "Form TProbeForm has no component btnOk of the expected class"},
+        // A name that the integer does not know, a set given as a name or with an unknown
+        // element, an event given as a string.
+        {Form("object btnOk: TButton\n  Color = clPurple\nend"), "Error reading btnOk.Color: Invalid property value"},
+        {Form("object btnOk: TButton\n  Font.Style = fsBold\nend"), "Error reading btnOk.Font.Style: Invalid property value"},
+        {Form("object btnOk: TButton\n  Font.Style = [fsBold, fsBlink]\nend"),
+         "Error reading btnOk.Font.Style: Invalid property value"},
+        {Form("object btnOk: TButton\n  OnClick = 'OkClick'\nend"), "Error reading btnOk.OnClick: Invalid property value"},
     };
     for (const Case& c : cases) EXPECT_EQ(BuildError(c.text), c.error) << c.text;
 }

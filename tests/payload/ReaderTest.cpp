@@ -154,6 +154,30 @@ TEST(ReaderFails, ContentMustFollowSizeAndMatchIt) {
     EXPECT_EQ(LoadError(OneItem(Bytes().Name("Size").Raw({0x02, 0x00}))), "(loaded)");
 }
 
+// A component whose object-valued property holds no object.
+class TEmptyHolder : public rtl::TComponent {
+public:
+    TEmptyHolder() : rtl::TComponent(nullptr) {}
+    const char* ClassName() const override { return "TEmptyHolder"; }
+    const rtl::PropertyTable* StoredProperties() const override {
+        static const rtl::PropertyInfo properties[] = {
+            rtl::ObjectProperty("Lines", [](rtl::TPersistent&) -> rtl::TPersistent* { return nullptr; })};
+        static const rtl::PropertyTable table = {rtl::TComponent::StoredProperties(), properties, 1};
+        return &table;
+    }
+};
+
+TEST(ReaderFails, APathThroughAnEmptyObjectProperty) {
+    TEmptyHolder holder;
+    try {
+        test::ReadFromBytes(Bytes().Signature().Name("TEmptyHolder").Name("").Name("Lines.Strings").Raw({0x01, 0x00, 0x00, 0x00}),
+                            holder);
+        ADD_FAILURE() << "read through nothing";
+    } catch (const rtl::EReadError& e) {
+        EXPECT_EQ(e.Message(), "Error reading TEmptyHolder.Lines.Strings: Invalid property path");
+    }
+}
+
 TEST(ReaderFails, FailedReadKeepsWhatWasReadBefore) {
     TInstallerData data(nullptr);
     std::string stream = Bytes().Root().Name("Tag").Raw({0x02, 0x04}).Name("Nope").Raw({0x02, 0x01, 0x00, 0x00});
