@@ -113,17 +113,17 @@ void RestorePageLayout(const std::string& pending, uint32_t alignment, const std
     file.WriteBuffer(realigned.data(), static_cast<int32_t>(realigned.size()));
 }
 
+// The written file as the installer will see it. It is loaded only while it is checked, so that
+// nothing holds it when it takes the target's place.
 void CheckBound(const std::string& pending, const Resources& before, const rtl::SharedBytes& stream,
                 const PeImage& templatePe, const std::string& outFile) {
-    {
-        Resources after;
-        if (!platform::Resources().listFileResources(AsLoadablePath(pending), &after) ||
-            !ResourcesAsIntended(before, after, stream))
-            throw rtl::Exception(rtl::Format(consts::SBindNotReadBack, outFile));
-        const auto payload = std::find_if(after.begin(), after.end(), IsPayload);
-        ReadBack(rtl::SharedBytes(payload->bytes.data, payload->bytes.size));
-    }  // the file is no longer loaded when it takes the target's place
     if (IsPageAligned(templatePe)) RestorePageLayout(pending, templatePe.fileAlignment, outFile);
+    Resources after;
+    if (!platform::Resources().listFileResources(AsLoadablePath(pending), &after) ||
+        !ResourcesAsIntended(before, after, stream))
+        throw rtl::Exception(rtl::Format(consts::SBindNotReadBack, outFile));
+    const auto payload = std::find_if(after.begin(), after.end(), IsPayload);
+    ReadBack(rtl::SharedBytes(payload->bytes.data, payload->bytes.size));
 }
 
 }  // namespace
