@@ -100,24 +100,33 @@ bool ResourcesAsIntended(Resources before, Resources after, const rtl::SharedByt
 }
 
 // A resource update may write the file with another file alignment; Wine then reads the sections
-// whole before the program starts instead of mapping them. Laid out again, they map.
-void RestorePageLayout(const std::string& pending, uint32_t alignment, const std::string& outFile) {
-    std::vector<uint8_t> realigned;
+// whole before the program starts instead of mapping them. Laid out again, they map. The update
+// may also leave the checksum of the template behind, which a template that had one gets afresh.
+void RestoreLayout(const std::string& pending, const PeImage& templatePe, const std::string& outFile) {
+    std::vector<uint8_t> restored;
     {
         const rtl::SharedBytes image = MapWholeFile(pending);
-        if (IsPageAligned(ReadHeaders(image, outFile))) return;
-        if (!WithFileAlignment(image.data(), image.size(), alignment, &realigned))
-            throw rtl::Exception(rtl::Format(consts::SLayoutLost, outFile));
+        const PeImage pe = ReadHeaders(image, outFile);
+        if (IsPageAligned(templatePe) && !IsPageAligned(pe)) {
+            if (!WithFileAlignment(image.data(), image.size(), templatePe.fileAlignment, &restored))
+                throw rtl::Exception(rtl::Format(consts::SLayoutLost, outFile));
+        } else if (templatePe.checksum != 0 && pe.checksum != PeChecksum(image.data(), image.size(), pe.checksumOffset)) {
+            restored.assign(image.begin(), image.end());
+            const uint32_t checksum = PeChecksum(image.data(), image.size(), pe.checksumOffset);
+            for (int i = 0; i < 4; ++i) restored[pe.checksumOffset + i] = static_cast<uint8_t>(checksum >> (8 * i));
+        } else {
+            return;
+        }
     }  // unmapped before it is written again
     rtl::TFileStream file(pending, rtl::FileMode::Create);
-    file.WriteBuffer(realigned.data(), static_cast<int32_t>(realigned.size()));
+    file.WriteBuffer(restored.data(), static_cast<int32_t>(restored.size()));
 }
 
 // The written file as the installer will see it. It is loaded only while it is checked, so that
 // nothing holds it when it takes the target's place.
 void CheckBound(const std::string& pending, const Resources& before, const rtl::SharedBytes& stream,
                 const PeImage& templatePe, const std::string& outFile) {
-    if (IsPageAligned(templatePe)) RestorePageLayout(pending, templatePe.fileAlignment, outFile);
+    RestoreLayout(pending, templatePe, outFile);
     Resources after;
     if (!platform::Resources().listFileResources(AsLoadablePath(pending), &after) ||
         !ResourcesAsIntended(before, after, stream))

@@ -60,6 +60,8 @@ bool ReadPeImage(const uint8_t* bytes, size_t size, PeImage* image) {
     if (optionalSize < countOffset + 4) return false;
     image->sectionAlignment = Read32(optional + 32);
     image->fileAlignment = Read32(optional + 36);
+    image->checksumOffset = optionalOffset + 64;
+    image->checksum = Read32(optional + 64);
     const uint32_t directories = Read32(optional + countOffset);
     const size_t certificateEntry = countOffset + 4 + CertificateTableIndex * 8;
     image->certificateTableSize =

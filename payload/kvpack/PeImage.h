@@ -11,6 +11,8 @@ struct PeImage {
     uint32_t fileAlignment = 0;
     uint32_t sectionAlignment = 0;
     uint32_t certificateTableSize = 0;  // the Authenticode signature's directory entry
+    uint32_t checksum = 0;
+    size_t checksumOffset = 0;
     std::vector<uint32_t> sectionFileOffsets;  // of sections with bytes in the file
 };
 

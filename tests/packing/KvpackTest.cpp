@@ -1,6 +1,7 @@
 // kvpack as a real process: pack, list and extract end to end, their errors, the payload that
 // the build bound into install.exe, and bind and build with their refusals.
 #include <windows.h>
+#include <imagehlp.h>
 
 #include <gtest/gtest.h>
 
@@ -265,6 +266,9 @@ TEST(KvpackBind, GivesABuiltInstallerAnotherPayloadAndKeepsEveryOtherResource) {
     const std::string image = test::ReadWholeFile(tree.Path("\\a.exe"));
     EXPECT_TRUE(PageAligned(templateBytes));
     EXPECT_TRUE(PageAligned(image));
+    DWORD stored = 0, computed = 0;
+    ASSERT_EQ(MapFileAndCheckSumA(tree.Path("\\a.exe").c_str(), &stored, &computed), CHECKSUM_SUCCESS);
+    EXPECT_EQ(stored, computed);
     EXPECT_EQ(Kvpack({"list", tree.Path("\\a.exe")}).out, Kvpack({"list", tree.Path("\\data.res")}).out);
 
     // The same payload gives the same bytes: bound again, from the bare stream, packed and bound in one step.
