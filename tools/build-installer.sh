@@ -10,7 +10,8 @@ source "$(dirname "$0")/common.sh"
 out_dir=$(mkdir -p "${3:-$root/build/custom}" && cd "${3:-$root/build/custom}" && pwd)
 "$root/tools/setup-debian.sh"
 choose_run_arch
-trap 'stop_wineserver "$run_dir"' EXIT
+trap 'stop_wineserver "$run_dir"; stop_display' EXIT
+start_display "$run_dir" >/dev/null
 # The runnable tree's kvpack binds; its other settings stay as they are. Where it is the 32-bit
 # tree, its install.exe is the template; elsewhere the shipping tree builds one.
 cmake -S "$root" -B "$run_dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$run_arch.cmake" >/dev/null

@@ -16,7 +16,8 @@ packer=()
 # Where 32-bit Wine does not run, the build's kvpack runs from the runnable 64-bit tree.
 [ "$run_arch" = i686 ] || packer=("-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;wine64;$run_dir/kvpack.exe")
 if [ -n "$against" ]; then fresh=("$work/fresh"); else fresh=("$work/first" "$work/second-with-a-longer-name"); fi
-trap 'for d in "${fresh[@]}"; do stop_wineserver "$d"; done; rm -rf "$work"' EXIT
+# Each build's kvpack runs under Wine with a server and a display of that build's own.
+trap 'for d in "${fresh[@]}"; do stop_wineserver "$d"; "$root/tools/xvfb.sh" stop "$d"; done; rm -rf "$work"' EXIT
 for dir in "${fresh[@]}"; do
   rm -rf "$dir"
   cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake" \
