@@ -1,7 +1,9 @@
 #pragma once
 // The packing command's steps, shared by the installer's Pack button and kvpack: a new payload
 // from a Data folder and a licence text, written as a resource file.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "rtl/Component.h"
 
@@ -17,5 +19,10 @@ struct PackResult {
 // The temporary installer data is owned by owner while it lives and freed also on failure.
 PackResult PackPayload(rtl::TComponent* owner, const std::string& dataFolder, const std::string& licenseFile,
                        const std::string& resourceFile);
+
+// The same steps with the payload kept in memory as its bare component stream (from "TPF0" on),
+// for binding it into an installer at once.
+PackResult PackPayloadStream(rtl::TComponent* owner, const std::string& dataFolder, const std::string& licenseFile,
+                             std::vector<uint8_t>* stream);
 
 }  // namespace payload

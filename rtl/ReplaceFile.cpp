@@ -29,7 +29,8 @@ private:
 
 }  // namespace
 
-void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write) {
+void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write,
+                         const std::function<void(const std::string& pendingPath)>& finish) {
     // A read-only file is not to be replaced, whatever the file system would allow.
     const uint32_t attributes = platform::Files().getAttributes(path);
     if (attributes != platform::attr::Invalid && (attributes & platform::attr::ReadOnly))
@@ -44,6 +45,7 @@ void ReplaceFileContents(const std::string& path, const std::function<void(TStre
         }
         write(*file);
     }  // closed before it takes the target's place
+    if (finish) finish(pending.Path());
     if (!platform::Files().replaceFile(pending.Path(), path))
         throw EFCreateError(Format(consts::SFCreateError, path));
     pending.Commit();

@@ -11,6 +11,9 @@ namespace rtl {
 // write fills the stream; what it raises passes on. A temporary that cannot be created, or a
 // target that cannot be replaced (read-only, in use), raises EFCreateError "Cannot create file %s"
 // naming the target, which is the file the user knows.
-void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write);
+// finish, when given, works on the closed temporary (named by its path) before it takes the
+// target's place; what it raises also leaves the target as it was.
+void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write,
+                         const std::function<void(const std::string& pendingPath)>& finish = {});
 
 }  // namespace rtl

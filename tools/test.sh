@@ -5,3 +5,5 @@ source "$(dirname "$0")/common.sh"
 prepare_builds
 cd "$run_dir"
 ctest --output-on-failure -j "$jobs" "$@"
+# The 32-bit executables built once more in a fresh folder must come out byte for byte the same.
+[ $# -gt 0 ] || "$root/tools/check-reproducible.sh" --against "$ship_dir"

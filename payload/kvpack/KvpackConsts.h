@@ -5,6 +5,10 @@ namespace kvpack::consts {
 inline constexpr char SUsage[] =
     "usage:\n"
     "  kvpack pack DATA_DIR LICENSE_TXT OUT_RES   build a payload resource file from a folder tree\n"
+    "  kvpack bind TEMPLATE.exe PAYLOAD OUT.exe   a copy of a built install.exe with another payload\n"
+    "                                             (a data.res, an installer or a bare stream)\n"
+    "  kvpack build DATA_DIR LICENSE_TXT TEMPLATE.exe OUT.exe\n"
+    "                                             pack and bind in one step\n"
     "  kvpack list FILE                           list the payload of a data.res or an executable\n"
     "  kvpack extract FILE TAG DEST_DIR           extract one folder tag below DEST_DIR\n"
     "  kvpack stream FILE OUT_STREAM              write the bare component stream (for the build)\n"
@@ -15,6 +19,13 @@ inline constexpr char SLicenseLines[] = "license: %s lines";
 inline constexpr char SExtracted[] = "%s: %s files of tag %s";
 inline constexpr char SNotPayloadFile[] = "%s is neither a resource file nor an executable";
 inline constexpr char SBadResourceFile[] = "%s is not a valid payload resource file";
+inline constexpr char SNotAnInstaller[] = "%s is not a Korvane installer";
+inline constexpr char SSignedTemplate[] =
+    "%s is signed: bind an unsigned build of install.exe, then sign the result";
+inline constexpr char SOutIsTemplate[] = "%s is the template, which bind never changes: name another output file";
+inline constexpr char SUpdateFailed[] = "Cannot update the resources of %s";
+inline constexpr char SBindNotReadBack[] = "The resources of %s do not read back as written";
+inline constexpr char SLayoutLost[] = "The resource update lost the page-aligned layout of %s";
 inline constexpr char SPayloadResource[] = "INSTALL_DATA";
 inline constexpr char SPayloadResourceFileName[] = "install_data";
 

@@ -19,13 +19,6 @@ namespace {
 constexpr uint8_t ResourceSignature[] = {0xFF, 0x0A, 0x00};
 constexpr size_t ResourceFlagsAndLength = 6;
 
-rtl::SharedBytes MapWholeFile(const std::string& path) {
-    platform::MappedBytes mapped;
-    if (!platform::Files().mapFile(path, &mapped)) throw rtl::EFOpenError(rtl::Format(rtl::consts::SFOpenError, path));
-    if (mapped.size > INT32_MAX) throw rtl::EReadError(rtl::consts::SReadError);
-    return rtl::SharedBytes(std::move(mapped.data), mapped.size);
-}
-
 bool StartsWith(const rtl::SharedBytes& bytes, const uint8_t* prefix, size_t length) {
     return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
 }
@@ -47,12 +40,6 @@ rtl::SharedBytes StreamOfResourceFile(const std::string& path, const rtl::Shared
     return bytes.Slice(dataStart, length);
 }
 
-// The loader searches the program's folder and the system folders for a bare file name; a path
-// relative to the current folder must say so.
-std::string AsLoadablePath(const std::string& path) {
-    return path.find_first_of("\\/:") == std::string::npos ? ".\\" + path : path;
-}
-
 rtl::SharedBytes StreamOfExecutable(const std::string& path) {
     platform::MappedBytes bytes;
     if (!platform::Resources().readFileRcData(AsLoadablePath(path), consts::SPayloadResource, &bytes))
@@ -60,14 +47,32 @@ rtl::SharedBytes StreamOfExecutable(const std::string& path) {
     return rtl::SharedBytes(std::move(bytes.data), bytes.size);
 }
 
-}  // namespace
-
-rtl::SharedBytes ReadPayloadStream(const std::string& file) {
+rtl::SharedBytes StreamOf(const std::string& file, bool bareAllowed) {
     static const uint8_t executableSignature[] = {'M', 'Z'};
     const rtl::SharedBytes bytes = MapWholeFile(file);
     if (StartsWith(bytes, executableSignature, sizeof executableSignature)) return StreamOfExecutable(file);
     if (StartsWith(bytes, ResourceSignature, sizeof ResourceSignature)) return StreamOfResourceFile(file, bytes);
+    if (bareAllowed) return bytes;
     throw rtl::EReadError(rtl::Format(consts::SNotPayloadFile, file));
 }
+
+}  // namespace
+
+rtl::SharedBytes MapWholeFile(const std::string& path) {
+    platform::MappedBytes mapped;
+    if (!platform::Files().mapFile(path, &mapped)) throw rtl::EFOpenError(rtl::Format(rtl::consts::SFOpenError, path));
+    if (mapped.size > INT32_MAX) throw rtl::EReadError(rtl::consts::SReadError);
+    return rtl::SharedBytes(std::move(mapped.data), mapped.size);
+}
+
+// The loader searches the program's folder and the system folders for a bare file name; a path
+// relative to the current folder must say so.
+std::string AsLoadablePath(const std::string& path) {
+    return path.find_first_of("\\/:") == std::string::npos ? ".\\" + path : path;
+}
+
+rtl::SharedBytes ReadPayloadStream(const std::string& file) { return StreamOf(file, false); }
+
+rtl::SharedBytes ReadPayloadStreamOrBare(const std::string& file) { return StreamOf(file, true); }
 
 }  // namespace kvpack

@@ -12,4 +12,14 @@ namespace kvpack {
 // the reason as message.
 rtl::SharedBytes ReadPayloadStream(const std::string& file);
 
+// The same, where a file that is neither a resource file nor an executable is taken whole as a
+// bare stream (install_data.bin), which the stream reader then judges.
+rtl::SharedBytes ReadPayloadStreamOrBare(const std::string& file);
+
+// The whole file, read only ("Cannot open file %s").
+rtl::SharedBytes MapWholeFile(const std::string& path);
+
+// A path that LoadLibraryExA takes as the file meant, also when it is a bare file name.
+std::string AsLoadablePath(const std::string& path);
+
 }  // namespace kvpack

@@ -1,6 +1,7 @@
 // kvpack: the packing command as a console tool, built from the same payload code as the installer.
 // The build uses it to turn a Data folder and a licence text into the INSTALL_DATA resource;
-// "list" and "extract" look into a packed payload without running the installer.
+// "bind" and "build" give a built installer another payload without a build; "list" and
+// "extract" look into a packed payload without running the installer.
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -11,6 +12,7 @@
 #include "payload/InstTypes.h"
 #include "payload/PackCommand.h"
 #include "rtl/Streaming.h"
+#include "payload/kvpack/Bind.h"
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
 #include "rtl/Exceptions.h"
@@ -93,6 +95,20 @@ void Form(const Arguments& args) {
     out.WriteBuffer(stream.Memory(), static_cast<int32_t>(stream.Bytes().size()));
 }
 
+void Bind(const Arguments& args) {
+    const std::string& outFile = args[2];
+    const BindResult bound = BindPayload(args[0], ReadPayloadStreamOrBare(args[1]), outFile);
+    PrintLine(rtl::Format(consts::SPacked, outFile, bound.files, bound.licenseLines));
+}
+
+void Build(const Arguments& args) {
+    const std::string& outFile = args[3];
+    std::vector<uint8_t> stream;
+    payload::PackPayloadStream(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], &stream);
+    const BindResult bound = BindPayload(args[2], rtl::SharedBytes(std::move(stream)), outFile);
+    PrintLine(rtl::Format(consts::SPacked, outFile, bound.files, bound.licenseLines));
+}
+
 struct Command {
     const char* name;
     size_t argumentCount;
@@ -104,6 +120,8 @@ constexpr Command Commands[] = {
     {"list", 1, List},
     {"extract", 3, Extract},
     {"stream", 2, Stream},
+    {"bind", 3, Bind},
+    {"build", 4, Build},
     {"form", 2, Form},
 };
 

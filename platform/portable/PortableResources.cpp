@@ -10,6 +10,8 @@ ResourceApi MakeNoResources() {
     ResourceApi api;
     api.findOwnRcData = [](const std::string&, ResourceBytes*) { return false; };
     api.readFileRcData = [](const std::string&, const std::string&, MappedBytes*) { return false; };
+    api.listFileResources = [](const std::string&, std::vector<FileResource>*) { return false; };
+    api.updateFileResources = [](const std::string&, const std::vector<ResourceChange>&) { return false; };
     api.loadString = [](uint32_t) { return std::string(); };
     return api;
 }

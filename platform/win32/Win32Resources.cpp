@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/Resources.h"
 
@@ -24,6 +26,75 @@ std::shared_ptr<const void> LoadDataModule(const std::string& file) {
     return std::shared_ptr<const void>(module, [](const void* m) { FreeLibrary(static_cast<HMODULE>(const_cast<void*>(m))); });
 }
 
+// A type or name as the enumeration hands it: a number (written "#10") or a string.
+std::string ResourceId(LPCSTR id) {
+    return IS_INTRESOURCE(id) ? "#" + std::to_string(reinterpret_cast<uintptr_t>(id)) : std::string(id);
+}
+
+// The other way: "#10" back to the number the functions take.
+LPCSTR ResourceIdArgument(const std::string& id) {
+    if (id.size() > 1 && id[0] == '#') return MAKEINTRESOURCEA(std::stoul(id.substr(1)));
+    return id.c_str();
+}
+
+struct Listing {
+    std::shared_ptr<const void> module;
+    std::vector<FileResource>* resources;
+    bool complete = true;
+};
+
+BOOL CALLBACK ListLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR param) {
+    Listing& listing = *reinterpret_cast<Listing*>(param);
+    HRSRC info = FindResourceExA(module, type, name, language);
+    HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = info ? SizeofResource(module, info) : 0;
+    if (!data && size != 0) {
+        listing.complete = false;
+        return FALSE;
+    }
+    FileResource resource;
+    resource.type = ResourceId(type);
+    resource.name = ResourceId(name);
+    resource.language = language;
+    resource.bytes.data = std::shared_ptr<const uint8_t>(listing.module, static_cast<const uint8_t*>(data));
+    resource.bytes.size = size;
+    listing.resources->push_back(std::move(resource));
+    return TRUE;
+}
+
+BOOL CALLBACK ListName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param) {
+    EnumResourceLanguagesA(module, type, name, ListLanguage, param);
+    return reinterpret_cast<Listing*>(param)->complete;
+}
+
+BOOL CALLBACK ListType(HMODULE module, LPSTR type, LONG_PTR param) {
+    EnumResourceNamesA(module, type, ListName, param);
+    return reinterpret_cast<Listing*>(param)->complete;
+}
+
+bool ListFileResources(const std::string& file, std::vector<FileResource>* resources) {
+    Listing listing{LoadDataModule(file), resources};
+    if (!listing.module) return false;
+    resources->clear();
+    HMODULE module = static_cast<HMODULE>(const_cast<void*>(listing.module.get()));
+    EnumResourceTypesA(module, ListType, reinterpret_cast<LONG_PTR>(&listing));
+    return listing.complete;
+}
+
+bool UpdateFileResources(const std::string& file, const std::vector<ResourceChange>& changes) {
+    HANDLE update = BeginUpdateResourceA(file.c_str(), FALSE);
+    if (!update) return false;
+    for (const ResourceChange& change : changes) {
+        if (!UpdateResourceA(update, ResourceIdArgument(change.type), ResourceIdArgument(change.name), change.language,
+                             const_cast<uint8_t*>(change.data), static_cast<DWORD>(change.size))) {
+            EndUpdateResourceA(update, TRUE);  // discards the changes
+            return false;
+        }
+    }
+    return EndUpdateResourceA(update, FALSE) != FALSE;
+}
+
 ResourceApi MakeWin32Resources() {
     ResourceApi api;
     api.findOwnRcData = [](const std::string& name, ResourceBytes* bytes) {
@@ -39,6 +110,8 @@ ResourceApi MakeWin32Resources() {
         bytes->size = size;
         return true;
     };
+    api.listFileResources = ListFileResources;
+    api.updateFileResources = UpdateFileResources;
     api.loadString = [](uint32_t id) {
         char text[4096];
         int n = LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);

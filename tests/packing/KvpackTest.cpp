@@ -1,5 +1,8 @@
-// kvpack as a real process: pack, list and extract end to end, their errors, and
-// the payload that the build bound into install.exe.
+// kvpack as a real process: pack, list and extract end to end, their errors, the payload that
+// the build bound into install.exe, and bind and build with their refusals.
+#include <windows.h>
+#include <imagehlp.h>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -173,4 +176,169 @@ TEST(InstallExe, CarriesThePackedSampleAsItsInstallDataResource) {
     EXPECT_EQ(files.at("\\common\\Sources\\KvUser.inc").size, 0);
     ASSERT_EQ(files.count("\\common\\Sources\\KvDefs.inc"), 1u);
     EXPECT_NE(files.at("\\common\\Sources\\KvDefs.inc").attr & 1, 0);
+}
+
+// ---- bind and build: a built install.exe with another payload ----
+
+namespace {
+
+// "type/name/language" -> bytes, read through the loader as the installer's own lookups are.
+using ResourceMap = std::map<std::string, std::string>;
+
+std::string Id(LPCSTR id) { return IS_INTRESOURCE(id) ? "#" + std::to_string(reinterpret_cast<uintptr_t>(id)) : id; }
+
+BOOL CALLBACK AddLanguage(HMODULE m, LPCSTR type, LPCSTR name, WORD lang, LONG_PTR map) {
+    HRSRC info = FindResourceExA(m, type, name, lang);
+    const char* data = static_cast<const char*>(LockResource(LoadResource(m, info)));
+    (*reinterpret_cast<ResourceMap*>(map))[Id(type) + "/" + Id(name) + "/" + std::to_string(lang)] =
+        std::string(data, SizeofResource(m, info));
+    return TRUE;
+}
+BOOL CALLBACK AddName(HMODULE m, LPCSTR type, LPSTR name, LONG_PTR map) {
+    return EnumResourceLanguagesA(m, type, name, AddLanguage, map);
+}
+BOOL CALLBACK AddType(HMODULE m, LPSTR type, LONG_PTR map) { return EnumResourceNamesA(m, type, AddName, map); }
+
+ResourceMap ResourcesOf(const std::string& file) {
+    ResourceMap map;
+    HMODULE module = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    EXPECT_NE(module, nullptr) << file;
+    if (!module) return map;
+    EnumResourceTypesA(module, AddType, reinterpret_cast<LONG_PTR>(&map));
+    FreeLibrary(module);
+    return map;
+}
+
+std::string PayloadOf(const ResourceMap& map) {
+    std::string found;
+    int count = 0;
+    for (const auto& [key, bytes] : map) {
+        if (key.rfind("#10/INSTALL_DATA/", 0) == 0) {
+            found = bytes;
+            ++count;
+        }
+    }
+    EXPECT_EQ(count, 1);
+    return found;
+}
+
+ResourceMap WithoutPayload(ResourceMap map) {
+    for (auto it = map.begin(); it != map.end();) it = it->first.rfind("#10/INSTALL_DATA/", 0) == 0 ? map.erase(it) : ++it;
+    return map;
+}
+
+const IMAGE_NT_HEADERS* Headers(const std::string& image) {
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    return reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
+}
+
+// Sections where Wine can map them: each at a page boundary in the file as in memory.
+bool PageAligned(const std::string& image) {
+    const IMAGE_NT_HEADERS* nt = Headers(image);
+    if (nt->OptionalHeader.FileAlignment != 4096) return false;
+    const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
+        if (section->SizeOfRawData != 0 && section->PointerToRawData % 4096 != 0) return false;
+    return true;
+}
+
+std::string InstallExe() { return test::ExecutableFolder() + "install.exe"; }
+
+}  // namespace
+
+TEST(KvpackBind, GivesABuiltInstallerAnotherPayloadAndKeepsEveryOtherResource) {
+    DataTree tree;
+    SampleTree(tree);
+    ASSERT_EQ(Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data.res")}).exitCode, 0u);
+    const std::string res = test::ReadWholeFile(tree.Path("\\data.res"));
+    const std::string templateBytes = test::ReadWholeFile(InstallExe());
+
+    const test::ChildResult bound = Kvpack({"bind", InstallExe(), tree.Path("\\data.res"), tree.Path("\\a.exe")});
+    ASSERT_EQ(bound.exitCode, 0u) << bound.err;
+    EXPECT_EQ(Lines(bound.out), std::vector<std::string>{tree.Path("\\a.exe") + ": 5 files, license: 3 lines"});
+    EXPECT_EQ(test::ReadWholeFile(InstallExe()), templateBytes);
+    EXPECT_FALSE(test::FileExists(tree.Path("\\a.exe.kvnew")));
+
+    const ResourceMap before = ResourcesOf(InstallExe()), after = ResourcesOf(tree.Path("\\a.exe"));
+    EXPECT_EQ(PayloadOf(after), res.substr(22));  // the stream without the resource file's 22-byte header
+    EXPECT_EQ(WithoutPayload(after), WithoutPayload(before));
+    EXPECT_GE(WithoutPayload(before).size(), 4u);  // window descriptions, icon, version record at least
+    const std::string image = test::ReadWholeFile(tree.Path("\\a.exe"));
+    EXPECT_TRUE(PageAligned(templateBytes));
+    EXPECT_TRUE(PageAligned(image));
+    DWORD stored = 0, computed = 0;
+    ASSERT_EQ(MapFileAndCheckSumA(tree.Path("\\a.exe").c_str(), &stored, &computed), CHECKSUM_SUCCESS);
+    EXPECT_EQ(stored, computed);
+    EXPECT_EQ(Kvpack({"list", tree.Path("\\a.exe")}).out, Kvpack({"list", tree.Path("\\data.res")}).out);
+
+    // The same payload gives the same bytes: bound again, from the bare stream, packed and bound in one step.
+    ASSERT_EQ(Kvpack({"stream", tree.Path("\\data.res"), tree.Path("\\data.bin")}).exitCode, 0u);
+    ASSERT_EQ(Kvpack({"bind", InstallExe(), tree.Path("\\data.bin"), tree.Path("\\b.exe")}).exitCode, 0u);
+    const test::ChildResult built =
+        Kvpack({"build", tree.Path("\\Data"), tree.Path("\\license.txt"), InstallExe(), tree.Path("\\c.exe")});
+    ASSERT_EQ(built.exitCode, 0u) << built.err;
+    EXPECT_EQ(Lines(built.out), std::vector<std::string>{tree.Path("\\c.exe") + ": 5 files, license: 3 lines"});
+    EXPECT_TRUE(test::ReadWholeFile(tree.Path("\\b.exe")) == image);
+    EXPECT_TRUE(test::ReadWholeFile(tree.Path("\\c.exe")) == image);
+
+    // A bound installer is a template too: its payload is replaced in turn.
+    ASSERT_EQ(Kvpack({"bind", tree.Path("\\a.exe"), InstallExe(), tree.Path("\\d.exe")}).exitCode, 0u);
+    EXPECT_EQ(ResourcesOf(tree.Path("\\d.exe")), before);
+}
+
+TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
+    DataTree tree;
+    SampleTree(tree);
+    ASSERT_EQ(Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data.res")}).exitCode, 0u);
+    const std::string res = tree.Path("\\data.res"), out = tree.Path("\\out.exe");
+    const std::string kvpackExe = test::ExecutableFolder() + "kvpack.exe";
+
+    // A program with a payload but without the wizard's window descriptions.
+    const std::string noForms = tree.Path("\\noforms.exe");
+    test::WriteWholeFile(noForms, test::ReadWholeFile(kvpackExe));
+    HANDLE update = BeginUpdateResourceA(noForms.c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    char stream[] = "TPF0";
+    ASSERT_TRUE(UpdateResourceA(update, RT_RCDATA, "INSTALL_DATA", 0, stream, 4));
+    ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
+    // A signed installer: its certificate table entry names a signature after the sections.
+    const std::string signedExe = tree.Path("\\signed.exe");
+    std::string image = test::ReadWholeFile(InstallExe());
+    auto* nt = const_cast<IMAGE_NT_HEADERS*>(Headers(image));
+    nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_SECURITY] = {static_cast<DWORD>(image.size()), 8};
+    image += std::string("\x08\x00\x00\x00\x00\x02\x02\x00", 8);
+    test::WriteWholeFile(signedExe, image);
+    const std::string readOnlyOut = tree.Path("\\readonly.exe");
+    test::WriteWholeFile(readOnlyOut, "old installer");
+    platform::Files().setAttributes(readOnlyOut, platform::attr::ReadOnly);
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"bind", kvpackExe, res, out}, kvpackExe + " is not a Korvane installer"},
+        {{"bind", noForms, res, out}, noForms + " is not a Korvane installer"},
+        {{"bind", tree.Path("\\license.txt"), res, out}, tree.Path("\\license.txt") + " is not a Korvane installer"},
+        {{"bind", tree.Path("\\missing.exe"), res, out}, "Cannot open file " + tree.Path("\\missing.exe")},
+        {{"bind", signedExe, res, out}, signedExe + " is signed: bind an unsigned build of install.exe, then sign the result"},
+        {{"bind", InstallExe(), tree.Path("\\license.txt"), out}, "Invalid stream format"},
+        {{"bind", InstallExe(), res, readOnlyOut}, "Cannot create file " + readOnlyOut},
+        {{"bind", InstallExe(), res, tree.Path("\\missing\\out.exe")}, "Cannot create file " + tree.Path("\\missing\\out.exe")},
+        {{"bind", signedExe, res, signedExe}, signedExe + " is the template, which bind never changes: name another output file"},
+        {{"build", tree.Path("\\Data"), tree.Path("\\nolicense.txt"), InstallExe(), out},
+         "Cannot open file " + tree.Path("\\nolicense.txt")},
+        {{"build", tree.Path("\\Data"), tree.Path("\\license.txt"), kvpackExe, out}, kvpackExe + " is not a Korvane installer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const std::string signedBefore = test::ReadWholeFile(signedExe);
+        const test::ChildResult result = Kvpack(c.args);
+        EXPECT_EQ(result.exitCode, 1u);
+        EXPECT_EQ(Lines(result.err), std::vector<std::string>{c.message});
+        EXPECT_FALSE(test::FileExists(out));
+        EXPECT_FALSE(test::FileExists(c.args.back() + ".kvnew"));
+        EXPECT_EQ(test::ReadWholeFile(signedExe), signedBefore);
+    }
+    EXPECT_EQ(test::ReadWholeFile(readOnlyOut), "old installer");
 }

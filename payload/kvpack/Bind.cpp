@@ -1,0 +1,157 @@
+#include "payload/kvpack/Bind.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+#include "payload/InstTypes.h"
+#include "payload/kvpack/KvpackConsts.h"
+#include "payload/kvpack/PayloadSource.h"
+#include "payload/kvpack/PeImage.h"
+#include "platform/Resources.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+#include "rtl/ReplaceFile.h"
+#include "rtl/Streaming.h"
+#include "rtl/Streams.h"
+
+namespace kvpack {
+namespace {
+
+using platform::FileResource;
+using Resources = std::vector<FileResource>;
+
+constexpr char RcDataType[] = "#10";
+// Without these the template would bind a payload but never show a wizard.
+constexpr const char* WizardDescriptions[] = {"TMAINFORM", "TFRMLICENSE"};
+
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+bool IsRcData(const FileResource& r, const char* name) { return r.type == RcDataType && SameName(r.name, name); }
+bool IsPayload(const FileResource& r) { return IsRcData(r, consts::SPayloadResource); }
+
+bool Has(const Resources& resources, const char* name) {
+    return std::any_of(resources.begin(), resources.end(), [name](const FileResource& r) { return IsRcData(r, name); });
+}
+
+// The installer's own reader, as at start-up: what it refuses, bind refuses with its message.
+BindResult ReadBack(const rtl::SharedBytes& stream) {
+    payload::TInstallerData data(nullptr);
+    rtl::TReadOnlyMemoryStream source(stream);
+    rtl::ReadComponentStream(source, data);
+    return {data.Files().Count(), data.License().Count()};
+}
+
+PeImage ReadHeaders(const rtl::SharedBytes& image, const std::string& file) {
+    PeImage pe;
+    if (!ReadPeImage(image.data(), image.size(), &pe)) throw rtl::Exception(rtl::Format(consts::SNotAnInstaller, file));
+    return pe;
+}
+
+Resources TemplateResources(const std::string& templateFile, const PeImage& pe) {
+    // A signature covers the resources too: updating them would leave a broken one behind.
+    if (pe.certificateTableSize != 0) throw rtl::Exception(rtl::Format(consts::SSignedTemplate, templateFile));
+    Resources resources;
+    if (!platform::Resources().listFileResources(AsLoadablePath(templateFile), &resources) ||
+        !Has(resources, consts::SPayloadResource) || !Has(resources, WizardDescriptions[0]) ||
+        !Has(resources, WizardDescriptions[1]))
+        throw rtl::Exception(rtl::Format(consts::SNotAnInstaller, templateFile));
+    return resources;
+}
+
+// The payload takes the place of the first INSTALL_DATA, in its language; any other language's
+// copy goes, so that no lookup can find the old one.
+std::vector<platform::ResourceChange> PayloadChanges(const Resources& resources, const rtl::SharedBytes& stream) {
+    std::vector<platform::ResourceChange> changes;
+    for (const FileResource& r : resources) {
+        if (!IsPayload(r)) continue;
+        const bool first = changes.empty();
+        changes.push_back({r.type, r.name, r.language, first ? stream.data() : nullptr, first ? stream.size() : 0});
+    }
+    return changes;
+}
+
+auto Key(const FileResource& r) { return std::make_tuple(r.type, r.name, r.language); }
+
+bool SameBytes(const FileResource& a, const FileResource& b) {
+    return a.bytes.size == b.bytes.size && std::equal(a.bytes.data.get(), a.bytes.data.get() + a.bytes.size, b.bytes.data.get());
+}
+
+// Every resource but the payload as the template had it, and the payload exactly once.
+bool ResourcesAsIntended(Resources before, Resources after, const rtl::SharedBytes& stream) {
+    const auto payloads = std::count_if(after.begin(), after.end(), IsPayload);
+    const auto payload = std::find_if(after.begin(), after.end(), IsPayload);
+    if (payloads != 1 || payload->bytes.size != stream.size() ||
+        !std::equal(stream.begin(), stream.end(), payload->bytes.data.get()))
+        return false;
+    for (Resources* list : {&before, &after}) {
+        list->erase(std::remove_if(list->begin(), list->end(), IsPayload), list->end());
+        std::sort(list->begin(), list->end(), [](const FileResource& a, const FileResource& b) { return Key(a) < Key(b); });
+    }
+    return before.size() == after.size() &&
+           std::equal(before.begin(), before.end(), after.begin(),
+                      [](const FileResource& a, const FileResource& b) { return Key(a) == Key(b) && SameBytes(a, b); });
+}
+
+// A resource update may write the file with another file alignment; Wine then reads the sections
+// whole before the program starts instead of mapping them. Laid out again, they map. The update
+// may also leave the checksum of the template behind, which a template that had one gets afresh.
+void RestoreLayout(const std::string& pending, const PeImage& templatePe, const std::string& outFile) {
+    std::vector<uint8_t> restored;
+    {
+        const rtl::SharedBytes image = MapWholeFile(pending);
+        const PeImage pe = ReadHeaders(image, outFile);
+        if (IsPageAligned(templatePe) && !IsPageAligned(pe)) {
+            if (!WithFileAlignment(image.data(), image.size(), templatePe.fileAlignment, &restored))
+                throw rtl::Exception(rtl::Format(consts::SLayoutLost, outFile));
+        } else if (templatePe.checksum != 0 && pe.checksum != PeChecksum(image.data(), image.size(), pe.checksumOffset)) {
+            restored.assign(image.begin(), image.end());
+            const uint32_t checksum = PeChecksum(image.data(), image.size(), pe.checksumOffset);
+            for (int i = 0; i < 4; ++i) restored[pe.checksumOffset + i] = static_cast<uint8_t>(checksum >> (8 * i));
+        } else {
+            return;
+        }
+    }  // unmapped before it is written again
+    rtl::TFileStream file(pending, rtl::FileMode::Create);
+    file.WriteBuffer(restored.data(), static_cast<int32_t>(restored.size()));
+}
+
+// The written file as the installer will see it. It is loaded only while it is checked, so that
+// nothing holds it when it takes the target's place.
+void CheckBound(const std::string& pending, const Resources& before, const rtl::SharedBytes& stream,
+                const PeImage& templatePe, const std::string& outFile) {
+    RestoreLayout(pending, templatePe, outFile);
+    Resources after;
+    if (!platform::Resources().listFileResources(AsLoadablePath(pending), &after) ||
+        !ResourcesAsIntended(before, after, stream))
+        throw rtl::Exception(rtl::Format(consts::SBindNotReadBack, outFile));
+    const auto payload = std::find_if(after.begin(), after.end(), IsPayload);
+    ReadBack(rtl::SharedBytes(payload->bytes.data, payload->bytes.size));
+}
+
+}  // namespace
+
+BindResult BindPayload(const std::string& templateFile, const rtl::SharedBytes& stream, const std::string& outFile) {
+    const BindResult result = ReadBack(stream);
+    if (SameName(templateFile, outFile)) throw rtl::Exception(rtl::Format(consts::SOutIsTemplate, outFile));
+    const rtl::SharedBytes image = MapWholeFile(templateFile);
+    const PeImage pe = ReadHeaders(image, templateFile);
+    const Resources before = TemplateResources(templateFile, pe);
+    const std::vector<platform::ResourceChange> changes = PayloadChanges(before, stream);
+    rtl::ReplaceFileContents(
+        outFile, [&image](rtl::TStream& out) { out.WriteBuffer(image.data(), static_cast<int32_t>(image.size())); },
+        [&](const std::string& pending) {
+            if (!platform::Resources().updateFileResources(pending, changes))
+                throw rtl::Exception(rtl::Format(consts::SUpdateFailed, outFile));
+            CheckBound(pending, before, stream, pe, outFile);
+        });
+    return result;
+}
+
+}  // namespace kvpack
