@@ -182,6 +182,12 @@ protected:
         HWND window = nullptr, edit = nullptr, ok = nullptr, cancel = nullptr, help = nullptr;
         std::string text;
     };
+    // The edit's selection spans all of its text (read from the driving thread).
+    static bool WholeTextSelected(HWND edit) {
+        const DWORD selection = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
+        const int length = GetWindowTextLengthA(edit);
+        return length > 0 && LOWORD(selection) == 0 && HIWORD(selection) == length;
+    }
     static PromptView ReadPrompt(DWORD ui) {
         PromptView view;
         if (!test::WaitFor([&] { return (view.window = test::FindThreadWindow(ui, "TDirectoryPrompt")) != nullptr; }))
@@ -206,7 +212,7 @@ TEST_F(DirectoryPromptTest, TheBrowseButtonAsksForTheFolderInThePrompt) {
     test::MakeFolders(dir.Path() + "\\Sub");
     form->edInstallPath->SetText(dir.Path() + "\\");
     PromptView view;
-    bool openAfterMissing = false, helpShown = true, wizardEnabled = true;
+    bool openAfterMissing = false, helpShown = true, wizardEnabled = true, selectedBeforeOk = true;
     const std::string missing = dir.Path() + "\\missing";
     const std::string sub = dir.Path() + "\\Sub\\";
     ClickWhile(form->btnBrowse, [&](DWORD ui) {
@@ -215,8 +221,10 @@ TEST_F(DirectoryPromptTest, TheBrowseButtonAsksForTheFolderInThePrompt) {
         helpShown = view.help && IsWindowVisible(view.help);
         wizardEnabled = IsWindowEnabled(formWindow);
         SendMessageA(view.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(missing.c_str()));
+        selectedBeforeOk = WholeTextSelected(view.edit);
         test::PressQueued(view.ok);
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        // A refused OK selects the whole folder text for correction; a taken one closes the prompt.
+        test::WaitFor([&] { return WholeTextSelected(view.edit) || !IsWindowVisible(view.window); });
         openAfterMissing = IsWindowVisible(view.window);
         SendMessageA(view.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(sub.c_str()));
         test::PressQueued(view.ok);
@@ -225,6 +233,7 @@ TEST_F(DirectoryPromptTest, TheBrowseButtonAsksForTheFolderInThePrompt) {
     EXPECT_EQ(view.text, dir.Path()) << "started at the field's folder";
     EXPECT_FALSE(helpShown) << "no Help with help context 0";
     EXPECT_FALSE(wizardEnabled);
+    EXPECT_FALSE(selectedBeforeOk);
     EXPECT_TRUE(openAfterMissing) << "OK takes only a folder that exists";
     EXPECT_EQ(form->edInstallPath->Text(), dir.Path() + "\\Sub");
     EXPECT_TRUE(IsWindowEnabled(formWindow));

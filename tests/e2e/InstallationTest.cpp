@@ -146,10 +146,13 @@ TEST(Installation, AFailedCompilationEndsTheRunWithErrorLogOpenInNotepad) {
         "Notepad showing error.log");
     PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
 
-    // The close box on the finish page ends the program without a question and without help.
+    // The close box on the finish page ends the program without a question and without help. The
+    // engine runs, so that a help request would reach it and be recorded.
+    fixture::HelpEngine engine;
     ClickCloseBox(wizard.Form());
     EXPECT_EQ(installer.ExitCode(), 0u);
     EXPECT_TRUE(fixture::HelpEngine::Requests().empty());
+    EXPECT_EQ(engine.ShownCaption(), "");
 }
 
 }  // namespace

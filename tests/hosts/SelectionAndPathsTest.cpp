@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "hosts/HostSelection.h"
+#include "hosts/HostTable.h"
 #include "hosts/Paths.h"
 #include "tests/hosts/RegistryFixture.h"
 #include "tests/support/TempDir.h"
@@ -11,6 +12,14 @@ namespace {
 using hosts::GetHostIndex;
 using hosts::StripTrailingBackslash;
 
+// The sixteen cells of a host table row, in the table's column order.
+std::vector<std::string> Cells(const hosts::HostInfo& h) {
+    return {h.HostName,           h.HostMacro,          h.RtmPackageSource,  h.DtmPackageSource,
+            h.RtmPackageBinary,   h.DtmPackageBinary,   h.HostRegistryKey,   h.RtmPrecompileCommand,
+            h.DtmPrecompileCommand, h.RtmCompileCommand, h.DtmCompileCommand, h.CompilerPath,
+            h.HostHelpContents,   h.SuiteHelpName,      h.PayloadFolderTag,  h.VclFolderTag};
+}
+
 TEST(HostSelection, TheFirstCheckedButtonCountsAndNoneMeansTheFirstHost) {
     test::HostButtons buttons;
     hosts::SetHostButtons(&buttons);
@@ -19,10 +28,21 @@ TEST(HostSelection, TheFirstCheckedButtonCountsAndNoneMeansTheFirstHost) {
 
     buttons.checked[5] = true;
     EXPECT_EQ(GetHostIndex(), 5);
+    EXPECT_EQ(Cells(hosts::SelectedHost()),
+              (std::vector<std::string>{"C++ Builder 6", "$(BCB)", "kv40c6.bpk", "dclkv40c6.bpk", "kv40c6.bpl",
+                                        "dclkv40c6.bpl", "C++Builder\\6.0", "\"%s\\Bin\\bpr2mak.exe\" kv40c6.bpk",
+                                        "\"%s\\Bin\\bpr2mak.exe\" dclkv40c6.bpk", "\"%s\\Bin\\make.exe\" -B -fkv40c6.mak",
+                                        "\"%s\\Bin\\make.exe\" -B -fdclkv40c6.mak", "\\Bin\\make.exe", "bcb6.cnt", "kvc6",
+                                        "c6", "vcl6"}));
     buttons.checked[2] = true;
     buttons.checked[3] = true;
     EXPECT_EQ(GetHostIndex(), 2);
-    EXPECT_STREQ(hosts::SelectedHost().HostRegistryKey, "Delphi\\6.0");
+    EXPECT_EQ(Cells(hosts::SelectedHost()),
+              (std::vector<std::string>{"Delphi 6", "$(DELPHI)", "kv40d6.dpk", "dclkv40d6.dpk", "kv40d6.bpl",
+                                        "dclkv40d6.bpl", "Delphi\\6.0", "rem no precompile for Delphi6",
+                                        "rem no precompile for Delphi6", "\"%s\\Bin\\dcc32.exe\" kv40d6.dpk",
+                                        "\"%s\\Bin\\dcc32.exe\" dclkv40d6.dpk", "\\Bin\\dcc32.exe", "delphi6.cnt", "kvd6",
+                                        "d6", "vcl6"}));
 
     hosts::SetHostButtons(nullptr);
     EXPECT_EQ(GetHostIndex(), 0);

@@ -3,13 +3,14 @@
 // bringing the window to the front are replaced and recorded.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include "hosts/HostTable.h"
 #include "hosts/IntegrationSteps.h"
-#include "hosts/RebuildBatch.h"
 #include "platform/Process.h"
 #include "platform/Text.h"
 #include "rtl/Exceptions.h"
-#include "rtl/TextLines.h"
+#include "tests/integration/ExpectedCompileTexts.h"
 #include "tests/integration/HostScenario.h"
 
 namespace {
@@ -62,14 +63,11 @@ std::vector<ToolRun> ToolRuns(const fixture::FakeIde& ide) {
     return runs;
 }
 
-// What each host's tools are run with, in the batch's order.
-Lines ExpectedToolCalls(const hosts::HostInfo& host) {
-    std::string rtm = host.RtmPackageSource, dtm = host.DtmPackageSource;
-    auto base = [](const std::string& f) { return f.substr(0, f.find('.')); };
-    if (rtm.find(".dpk") != std::string::npos) return {"dcc32 " + rtm, "dcc32 " + dtm};
-    if (std::string(host.RtmPrecompileCommand).rfind("rem ", 0) == 0)
-        return {"make -B -f" + rtm, "make -B -f" + dtm};
-    return {"bpr2mak " + rtm, "bpr2mak " + dtm, "make -B -f" + base(rtm) + ".mak", "make -B -f" + base(dtm) + ".mak"};
+// The system folder as Windows reports it, for the expected texts.
+std::string SystemFolder() {
+    char path[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
 }
 
 std::string Lib(const test::HostScenario& s, const char* file) { return s.InstallPath() + "\\Lib\\" + file; }
@@ -78,19 +76,19 @@ std::string Lib(const test::HostScenario& s, const char* file) { return s.Instal
 
 TEST(CompilePackages, EveryHostCompilesWithItsOwnToolsInTheLibFolder) {
     for (int i = 0; i < hosts::HostCount; ++i) {
-        const auto& host = hosts::HostTable[i];
-        SCOPED_TRACE(host.HostName);
+        const test::HostCompileTexts& host = test::CompileTexts[i];
+        SCOPED_TRACE(host.hostName);
         test::HostScenario s(i, "My Korvane");  // blanks in both folders
         CompileRun run(i);
         test::RecordingView view;
         hosts::CompilePackages(view);
 
         EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Checked});
-        EXPECT_TRUE(test::FileExists(run.SystemRtmBinary())) << "run-time package in the system folder";
-        EXPECT_TRUE(test::FileExists(Lib(s, host.DtmPackageBinary))) << "design-time package stays in Lib";
-        EXPECT_FALSE(test::FileExists(Lib(s, host.RtmPackageBinary))) << "the batch deletes its run-time copy";
+        EXPECT_TRUE(test::FileExists(SystemFolder() + "\\" + host.rtmBinary)) << "run-time package in the system folder";
+        EXPECT_TRUE(test::FileExists(Lib(s, host.dtmBinary))) << "design-time package stays in Lib";
+        EXPECT_FALSE(test::FileExists(Lib(s, host.rtmBinary))) << "the batch deletes its run-time copy";
         EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\rebuild.bat"),
-                  rtl::JoinLinesCrLf(hosts::RebuildBatchLines(host, {s.InstallPath(), s.Ide().RootDir(), hosts::GetSystemFolder()})));
+                  test::CrLfText(test::ExpectedRebuildBatch(i, s.InstallPath(), s.Ide().RootDir(), SystemFolder())));
         EXPECT_FALSE(test::FileExists(s.InstallPath() + "\\error.log"));
         EXPECT_TRUE(run.opened.empty());
         EXPECT_EQ(run.broughtToFront, 1);
@@ -101,7 +99,7 @@ TEST(CompilePackages, EveryHostCompilesWithItsOwnToolsInTheLibFolder) {
             calls.push_back(r.tool + " " + r.args);
             EXPECT_EQ(platform::CompareTextIgnoreCase(r.folder, s.InstallPath() + "\\Lib"), 0) << r.folder;
         }
-        EXPECT_EQ(calls, ExpectedToolCalls(host));
+        EXPECT_EQ(calls, host.toolRuns);
     }
 }
 
@@ -127,12 +125,8 @@ TEST(CompilePackages, FailingToolsLeaveInstructionsAndOpenThemInNotepad) {
     hosts::CompilePackages(view);
 
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
-    const std::string instructions = test::ReadWholeFile(s.InstallPath() + "\\error.log");
-    EXPECT_EQ(instructions, rtl::JoinLinesCrLf(rtl::SplitLines(
-                                hosts::ManualCompileInstructions(hosts::HostTable[Delphi6], hosts::GetSystemFolder()))));
-    for (const std::string& named : Lines{"\"kv40d6.dpk\"", "\"dclkv40d6.dpk\"", "\"kv40d6.bpl\"", " Delphi 6 IDE",
-                                     "\"" + hosts::GetSystemFolder() + "\""})
-        EXPECT_NE(instructions.find(named), std::string::npos) << named;
+    EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\error.log"),
+              test::CrLfText(test::ExpectedInstructions(Delphi6, SystemFolder())));
     EXPECT_EQ(run.opened, Lines{"notepad error.log"});
     EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\rebuild.bat"));
     EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
@@ -150,6 +144,8 @@ TEST(CompilePackages, ADesignTimePackageAloneIsAFailure) {
     EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
     EXPECT_EQ(run.opened, Lines{"notepad error.log"});
+    EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\error.log"),
+              test::CrLfText(test::ExpectedInstructions(CBuilder6, SystemFolder())));
 }
 
 TEST(CompilePackages, BinariesOfAnEarlierInstallationDoNotCount) {

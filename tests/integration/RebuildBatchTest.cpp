@@ -4,6 +4,7 @@
 #include "hosts/HostTable.h"
 #include "hosts/RebuildBatch.h"
 #include "rtl/TextLines.h"
+#include "tests/integration/ExpectedCompileTexts.h"
 
 namespace {
 
@@ -47,44 +48,12 @@ TEST(RebuildBatch, CBuilder5WithBlanksInEveryFolder) {
                      "CD .."}));
 }
 
-TEST(RebuildBatch, CBuilder4CompilesItsProjectsDirectly) {
-    Lines lines = hosts::RebuildBatchLines(Host(3), {"c:\\Korvane\\c4", "C:\\CBuilder4", "C:\\WINNT\\system32"});
-    ASSERT_EQ(lines.size(), 14u);
-    EXPECT_EQ(Lines(lines.begin() + 2, lines.begin() + 4),
-              (Lines{"echo This batch file will rebuild \"kv40c4.bpl\" package",
-                     "echo Please make sure that C++ Builder 4 IDE is closed"}));
-    EXPECT_EQ(Lines(lines.begin() + 7, lines.begin() + 13),
-              (Lines{"rem no precompile for C++Builder4",
-                     "rem no precompile for C++Builder4",
-                     "\"C:\\CBuilder4\\Bin\\make.exe\" -B -fkv40c4.bpk",
-                     "\"C:\\CBuilder4\\Bin\\make.exe\" -B -fdclkv40c4.bpk",
-                     "copy kv40c4.bpl \"C:\\WINNT\\system32\"",
-                     "del \"kv40c4.bpl\""}));
-}
-
+// Each host's names and tool lines in their places; C++ Builder 4 compiles its projects directly.
 TEST(RebuildBatch, EveryHostBuildsBothOfItsOwnPackagesInTheLibFolder) {
-    const hosts::CompileFolders folders{"E:\\Inst Dir", "F:\\Ide Root", "C:\\Sys Dir"};
     for (int i = 0; i < hosts::HostCount; ++i) {
-        const auto& host = Host(i);
-        SCOPED_TRACE(host.HostName);
-        Lines lines = hosts::RebuildBatchLines(host, folders);
-        ASSERT_EQ(lines.size(), 14u);
-        EXPECT_EQ(lines[0], "@echo off");
-        EXPECT_EQ(lines[4], "CD \"E:\\Inst Dir\\Lib\"");
-        EXPECT_EQ(lines[5], std::string("del \"C:\\Sys Dir\\") + host.RtmPackageBinary + "\"");
-        EXPECT_EQ(lines[6], std::string("del \"C:\\Sys Dir\\") + host.DtmPackageBinary + "\"");
-        // Every tool line runs the IDE's own tool by its quoted path; comment lines take no folder.
-        for (int k = 7; k <= 10; ++k) {
-            if (lines[k].rfind("rem ", 0) == 0) continue;
-            EXPECT_EQ(lines[k].rfind("\"F:\\Ide Root\\Bin\\", 0), 0u) << lines[k];
-            EXPECT_EQ(lines[k].find("%s"), std::string::npos);
-        }
-        const std::string rtmBase = std::string(host.RtmPackageSource).substr(0, std::string(host.RtmPackageSource).find('.'));
-        const std::string dtmBase = std::string(host.DtmPackageSource).substr(0, std::string(host.DtmPackageSource).find('.'));
-        EXPECT_NE(lines[9].find(rtmBase + "."), std::string::npos) << "run-time package compiled first";
-        EXPECT_NE(lines[10].find(dtmBase + "."), std::string::npos);
-        EXPECT_EQ(lines[11], std::string("copy ") + host.RtmPackageBinary + " \"C:\\Sys Dir\"");
-        EXPECT_EQ(lines[13], "CD ..");
+        SCOPED_TRACE(test::CompileTexts[i].hostName);
+        EXPECT_EQ(hosts::RebuildBatchLines(Host(i), {"E:\\Inst Dir", "F:\\Ide Root", "C:\\Sys Dir"}),
+                  test::ExpectedRebuildBatch(i, "E:\\Inst Dir", "F:\\Ide Root", "C:\\Sys Dir"));
     }
 }
 
@@ -112,12 +81,10 @@ TEST(ManualCompileInstructions, Delphi6NamesItsProjectsBinaryAndIde) {
     EXPECT_NE(lines[12].find("technical support"), std::string::npos);
 }
 
-TEST(ManualCompileInstructions, LeaveNoTokenForAnyHost) {
+TEST(ManualCompileInstructions, NameEachHostsOwnProjectsBinaryAndIde) {
     for (int i = 0; i < hosts::HostCount; ++i) {
-        std::string text = hosts::ManualCompileInstructions(Host(i), "C:\\S");
-        for (const char* token : {"_rtm_pack_", "_dtm_pack_", "_rtm_bpl_", "_dtm_bpl_", "_sys_folder_", "_ide_"})
-            EXPECT_EQ(text.find(token), std::string::npos) << Host(i).HostName << " " << token;
-        EXPECT_NE(text.find(std::string(" in ") + Host(i).HostName + " IDE."), std::string::npos);
+        SCOPED_TRACE(test::CompileTexts[i].hostName);
+        EXPECT_EQ(rtl::SplitLines(hosts::ManualCompileInstructions(Host(i), "C:\\S")), test::ExpectedInstructions(i, "C:\\S"));
     }
 }
 

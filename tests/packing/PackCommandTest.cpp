@@ -1,10 +1,11 @@
-// The packing command's pieces together: the licence text rule and the bytes of the resource file.
+// The packing command itself: the licence text rule and the bytes of the resource file it writes.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "payload/InstTypes.h"
+#include "payload/PackCommand.h"
 #include "rtl/Streaming.h"
 #include "platform/Files.h"
 #include "rtl/Exceptions.h"
@@ -24,19 +25,19 @@ std::vector<std::string> LicenseLinesOf(const std::string& text) {
     return data.License().Lines();
 }
 
-std::string Contents(const rtl::TMemoryStream& stream) {
-    return std::string(reinterpret_cast<const char*>(stream.Memory()), stream.Bytes().size());
-}
+// What the packing command writes: data.res beside the Data folder, read back whole; the files
+// and licence lines it reports packing.
+struct Packed {
+    std::string bytes;
+    payload::PackResult counted;
+};
 
-// What the packing command writes, into memory instead of data.res.
-std::string Pack(const std::string& dataFolder, const std::string& licenseFile) {
-    payload::TInstallerData data(nullptr);
-    data.Files().RootFolder = dataFolder;
-    data.License().LoadFromFile(licenseFile);
-    data.Files().ScanRootFolder();
-    rtl::TMemoryStream out;
-    rtl::WriteResourceFile(out, "install_data", data);
-    return Contents(out);
+Packed Pack(const DataTree& tree) {
+    const std::string resource = tree.Path("\\data.res");
+    Packed packed;
+    packed.counted = payload::PackPayload(nullptr, tree.Path("\\Data"), tree.Path("\\license.txt"), resource);
+    packed.bytes = test::ReadWholeFile(resource);
+    return packed;
 }
 
 }  // namespace
@@ -76,9 +77,11 @@ TEST(PackedResource, HasTheResourceHeaderAndIsTheSameWhenPackedTwice) {
     tree.Add("\\Data\\d6\\Help\\KVD6.HLP", std::string(300, '\x3F'));
     tree.SetAge("\\Data\\common\\Sources\\KvButton.pas", packing_test::SampleAge);
 
-    const std::string first = Pack(tree.Path("\\Data"), tree.Path("\\license.txt"));
-    const std::string second = Pack(tree.Path("\\Data"), tree.Path("\\license.txt"));
-    EXPECT_EQ(first, second);
+    const Packed packed = Pack(tree);
+    EXPECT_EQ(packed.counted.files, 3);
+    EXPECT_EQ(packed.counted.licenseLines, 2);
+    const std::string& first = packed.bytes;
+    EXPECT_EQ(first, Pack(tree).bytes);
 
     const std::string header("\xFF\x0A\x00INSTALL_DATA\x00\x30\x10", 18);
     ASSERT_GT(first.size(), 22u);
@@ -106,7 +109,7 @@ TEST(PackedResource, HasTheResourceHeaderAndIsTheSameWhenPackedTwice) {
 TEST(PackedResource, WithoutDataFolderOrLicenceLinesHoldsAnEmptyCollectionOnly) {
     DataTree tree;
     tree.Add("\\license.txt", "");
-    const std::string packed = Pack(tree.Path("\\Data"), tree.Path("\\license.txt"));
+    const std::string packed = Pack(tree).bytes;
     // Signature, class name, empty object name, "Files" as an empty collection, the two end markers.
     const std::string stream = std::string("TPF0\x0ETInstallerData\x00\x05" "Files\x0E\x00\x00\x00", 30);
     EXPECT_EQ(packed.substr(22), stream);

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <map>
 
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "hosts/HostTable.h"
@@ -115,11 +114,66 @@ private:
     platform::ScopedOverride<decltype(platform::ProcessApi::createProcess)> compile_;
 };
 
+// Where the files of the payload that the test below packs end up: below the install folder, or
+// in the IDE's Help folder; each with the stored name it comes from. A later tag's file replaces an
+// earlier one of the same name (readme.txt of "vcl6" over that of "common"); "d5" stays out.
+struct Placed {
+    const char* path;
+    const char* stored;
+};
+
+const std::vector<Placed> SharedFiles = {
+    {"\\readme.txt", "\\vcl6\\readme.txt"},
+    {"\\Sources\\Kvcommon.pas", "\\common\\Sources\\Kvcommon.pas"},
+    {"\\Sources\\KvDefscommon.inc", "\\common\\Sources\\KvDefscommon.inc"},
+    {"\\Sources\\hiddencommon.txt", "\\common\\Sources\\hiddencommon.txt"},
+    {"\\Sources\\Kvvcl6.pas", "\\vcl6\\Sources\\Kvvcl6.pas"},
+    {"\\Sources\\KvDefsvcl6.inc", "\\vcl6\\Sources\\KvDefsvcl6.inc"},
+    {"\\Sources\\hiddenvcl6.txt", "\\vcl6\\Sources\\hiddenvcl6.txt"},
+};
+
+struct HostInstallation {
+    int host;
+    const char* name;
+    const char* tag;
+    std::vector<Placed> installed, help;
+    const char* include;
+    const char* designTimeBinary;
+};
+
+const HostInstallation Installations[] = {
+    {Delphi6, "Delphi 6", "d6",
+     {{"\\Lib\\kv40d6.dpk", "\\d6\\Lib\\kv40d6.dpk"}, {"\\Lib\\dclkv40d6.dpk", "\\d6\\Lib\\dclkv40d6.dpk"}},
+     {{"kvd6.hlp", "\\d6\\Help\\kvd6.hlp"}, {"kvd6.cnt", "\\d6\\Help\\kvd6.cnt"}},
+     ":Include kvd6.cnt", "dclkv40d6.bpl"},
+    {CBuilder6, "C++ Builder 6", "c6",
+     {{"\\Lib\\kv40c6.bpk", "\\c6\\Lib\\kv40c6.bpk"}, {"\\Lib\\dclkv40c6.bpk", "\\c6\\Lib\\dclkv40c6.bpk"}},
+     {{"kvc6.hlp", "\\c6\\Help\\kvc6.hlp"}, {"kvc6.cnt", "\\c6\\Help\\kvc6.cnt"}},
+     ":Include kvc6.cnt", "dclkv40c6.bpl"},
+};
+
+const payload::TFileHolder* Packed(const std::string& storedName) {
+    const payload::TFileCollection& files = payload::InstallerData->Files();
+    for (int i = 0; i < files.Count(); ++i)
+        if (files.Item(i).Name == storedName) return &files.Item(i);
+    return nullptr;
+}
+
+// The file at path holds the packed file's content, time stamp and attributes.
+void ExpectInstalledAs(const std::string& path, const std::string& storedName) {
+    SCOPED_TRACE(path);
+    const payload::TFileHolder* item = Packed(storedName);
+    ASSERT_NE(item, nullptr) << storedName << " is not in the payload";
+    ASSERT_TRUE(test::FileExists(path));
+    EXPECT_EQ(test::ReadWholeFile(path), std::string(item->Content.begin(), item->Content.end()));
+    EXPECT_EQ(AgeOf(path), item->Age);
+    EXPECT_EQ(test::Attributes(path) & 0x27, static_cast<uint32_t>(item->Attr) & 0x27);
+}
+
 TEST(InstallationRun, InstallsTheSuiteIntoTheChosenIdeAndExitOpensItsHelp) {
-    for (int host : {Delphi6, CBuilder6}) {
-        const hosts::HostInfo& row = hosts::HostTable[host];
-        SCOPED_TRACE(row.HostName);
-        Installation install(host, {"common", "vcl6", row.PayloadFolderTag, "d5"});
+    for (const HostInstallation& expected : Installations) {
+        SCOPED_TRACE(expected.name);
+        Installation install(expected.host, {"common", "vcl6", expected.tag, "d5"});
         install.Run();
         wizard::TMainForm& form = install.Form();
 
@@ -132,30 +186,13 @@ TEST(InstallationRun, InstallsTheSuiteIntoTheChosenIdeAndExitOpensItsHelp) {
         EXPECT_FALSE(form.btnBack->Enabled());
         EXPECT_TRUE(form.btnNext->Enabled() && form.btnExit->Enabled());
 
-        // Every file of "common", the VCL tag and the host's own tag, in that order, so that a later
-        // tag's file replaces an earlier one of the same name; the help pair went on into the IDE's
-        // Help folder. Files of other tags stay out.
+        // The files of "common", "vcl6" and the host's own tag; the help pair went on into the
+        // IDE's Help folder. Files of other tags stay out.
         const std::string installPath = install.InstallPath();
         const std::string ideHelp = install.Ide().HelpFolder() + "\\";
-        const payload::TFileCollection& files = payload::InstallerData->Files();
-        std::map<std::string, const payload::TFileHolder*> expected;
-        for (const std::string tag : {"common", "vcl6", row.PayloadFolderTag}) {
-            for (int i = 0; i < files.Count(); ++i) {
-                const payload::TFileHolder& item = files.Item(i);
-                if (item.Name.compare(0, tag.size() + 2, "\\" + tag + "\\") != 0) continue;
-                const std::string rest = item.Name.substr(tag.size() + 1);
-                expected[rest.compare(0, 6, "\\Help\\") == 0 ? ideHelp + rest.substr(6) : installPath + rest] = &item;
-            }
-        }
-        ASSERT_GT(expected.size(), 10u);
-        EXPECT_EQ(expected.at(installPath + "\\readme.txt")->Name, "\\vcl6\\readme.txt");
-        for (const auto& [path, item] : expected) {
-            SCOPED_TRACE(path);
-            ASSERT_TRUE(test::FileExists(path));
-            EXPECT_EQ(test::ReadWholeFile(path), std::string(item->Content.begin(), item->Content.end()));
-            EXPECT_EQ(AgeOf(path), item->Age);
-            EXPECT_EQ(test::Attributes(path) & 0x27, static_cast<uint32_t>(item->Attr) & 0x27);
-        }
+        for (const std::vector<Placed>* files : {&SharedFiles, &expected.installed})
+            for (const Placed& f : *files) ExpectInstalledAs(installPath + f.path, f.stored);
+        for (const Placed& f : expected.help) ExpectInstalledAs(ideHelp + f.path, f.stored);
         EXPECT_FALSE(test::FileExists(installPath + "\\Lib\\kv40d5.dpk"));
 
         // The IDE knows the suite: its library path, its package, its help included once.
@@ -163,21 +200,21 @@ TEST(InstallationRun, InstallsTheSuiteIntoTheChosenIdeAndExitOpensItsHelp) {
             fixture::GetString(fixture::Hive::CurrentUser, install.Ide().LibraryKey(), "Search Path");
         EXPECT_EQ(searchPath.substr(searchPath.rfind(';') + 1), installPath + "\\Lib");
         EXPECT_EQ(fixture::GetString(fixture::Hive::CurrentUser, install.Ide().KnownPackagesKey(),
-                                     installPath + "\\Lib\\" + row.DtmPackageBinary),
+                                     installPath + "\\Lib\\" + expected.designTimeBinary),
                   "Korvane 4.3 package");
         const std::string contents = test::ReadWholeFile(install.Ide().HelpContentsFile());
-        const std::string include = std::string(":Include ") + row.SuiteHelpName + ".cnt\r\n";
+        const std::string include = std::string(expected.include) + "\r\n";
         EXPECT_NE(contents.find(include), std::string::npos);
         EXPECT_EQ(contents.find(include), contents.rfind(include));
-        const std::string product = fixture::ProductKey(host);
-        const std::string helpFile = ideHelp + row.SuiteHelpName + ".hlp";
+        const std::string product = fixture::ProductKey(expected.host);
+        const std::string helpFile = ideHelp + expected.help[0].path;
         EXPECT_EQ(fixture::GetString(fixture::Hive::LocalMachine, product, "Path"), installPath);
         EXPECT_EQ(fixture::GetString(fixture::Hive::LocalMachine, product, "Version"), "4.3");
         EXPECT_EQ(fixture::GetString(fixture::Hive::LocalMachine, product, "HelpFile"), helpFile);
         // And its packages are compiled.
         EXPECT_TRUE(test::FileExists(installPath + "\\rebuild.bat"));
         EXPECT_TRUE(test::FileExists(install.SystemRtmBinary()));
-        EXPECT_TRUE(test::FileExists(installPath + "\\Lib\\" + row.DtmPackageBinary));
+        EXPECT_TRUE(test::FileExists(installPath + "\\Lib\\" + expected.designTimeBinary));
         EXPECT_FALSE(test::FileExists(installPath + "\\error.log"));
 
         install.wizard().Click(*form.btnNext);

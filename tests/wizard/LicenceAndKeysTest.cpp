@@ -136,6 +136,7 @@ TEST(WizardKeys, TheFocusedPushButtonOrElseNextIsTheDefaultOneAsTabMoves) {
 }
 
 TEST(WizardKeys, PPacksFromAnyButtonOrWithAltButIsTextInTheInstallFolder) {
+    wizard_test::NoRecordsOrIdes clean;  // the install folder proposed is the default one
     Wizard wizard(Files{{"\\d6\\a"}});
     wizard::TMainForm& form = wizard.Form();
     test::TempDir build;

@@ -77,7 +77,7 @@ TEST_F(PageFlow, EachFailedCheckWarnsAndKeepsThePageButTheFoldersAreTakenAtOnce)
         EXPECT_EQ(wizard_.boxes[0].text, c.warning);
         EXPECT_EQ(wizard_.boxes[0].caption, "Warning");
         EXPECT_EQ(wizard_.boxes[0].flags, platform::mb::Ok | platform::mb::IconExclamation);
-        EXPECT_FALSE(wizard_.LicenceSeenLast().shown && wizard_.Page() != "InstallPath");
+        EXPECT_FALSE(wizard_.LicenceSeenLast().shown) << "no licence after a failed check";
         EXPECT_EQ(wizard_.Page(), "InstallPath");
         EXPECT_EQ(hosts::InstallPath, c.storedInstall);
         EXPECT_EQ(hosts::HostRootPath, c.storedRoot);
@@ -155,6 +155,10 @@ TEST(WellDone, ExitWithoutInstalledHelpClosesWithoutQuestionOrHelp) {
     EXPECT_TRUE(wizard.helpRequests.empty());
 }
 
+// How soon the wait ends is the timer's period (920 ms, in the window's description); the limit
+// here only keeps a broken wait from holding the run.
+constexpr int WaitLimitMs = 30000;
+
 class IdeWait : public ::testing::Test {
 protected:
     std::unique_ptr<fixture::RunningIde> ide_ = std::make_unique<fixture::RunningIde>();
@@ -168,20 +172,18 @@ TEST_F(IdeWait, TheTextBlinksMaroonFirstAndBackDoesNothing) {
     wizard_.Click(*form.btnBack);
     EXPECT_EQ(wizard_.Page(), "Wait Delphi closing");
     const forms::TColor before = form.lDelphiClosing->Font().Color();
-    ASSERT_TRUE(wizard_.PumpUntil([&] { return form.lDelphiClosing->Font().Color() != before; }));
+    ASSERT_TRUE(wizard_.PumpUntil([&] { return form.lDelphiClosing->Font().Color() != before; }, WaitLimitMs));
     EXPECT_EQ(form.lDelphiClosing->Font().Color(), forms::clMaroon);
-    ASSERT_TRUE(wizard_.PumpUntil([&] { return form.lDelphiClosing->Font().Color() != forms::clMaroon; }));
+    ASSERT_TRUE(wizard_.PumpUntil([&] { return form.lDelphiClosing->Font().Color() != forms::clMaroon; }, WaitLimitMs));
     EXPECT_EQ(form.lDelphiClosing->Font().Color(), forms::clBlack);
     EXPECT_EQ(wizard_.Page(), "Wait Delphi closing");
     EXPECT_FALSE(form.btnNext->Enabled());
 }
 
-TEST_F(IdeWait, ClosingTheIdeBringsWelcomeWithinATick) {
+TEST_F(IdeWait, ClosingTheIdeBringsWelcome) {
     wizard::TMainForm& form = wizard_.Form();
     ASSERT_TRUE(ide_->Close());
-    const DWORD closed = GetTickCount();
-    ASSERT_TRUE(wizard_.PumpUntil([this] { return OnWelcome(); }, 3000));
-    EXPECT_LE(GetTickCount() - closed, 1500u);
+    ASSERT_TRUE(wizard_.PumpUntil([this] { return OnWelcome(); }, WaitLimitMs));
     EXPECT_TRUE(form.btnNext->Enabled());
     EXPECT_FALSE(form.Timer->Enabled());
     EXPECT_EQ(wizard_.frontRequests, 1);
@@ -191,13 +193,16 @@ TEST_F(IdeWait, TheWaitEndsAlsoWhileTheExitQuestionIsOpen) {
     wizard::TMainForm& form = wizard_.Form();
     // The question's own message loop delivers the ticks: closing the IDE meanwhile brings
     // "Welcome" before the answer, which then applies as usual.
+    bool closed = false, welcomeWhileAsked = false;
     platform::ScopedOverride<decltype(platform::UiApi::messageBox)> question(
         platform::Ui().messageBox, [&](const std::string&, const std::string&, uint32_t) {
-            ide_->Close();
-            wizard_.PumpUntil([this] { return OnWelcome(); }, 3000);
+            closed = ide_->Close();
+            welcomeWhileAsked = wizard_.PumpUntil([this] { return OnWelcome(); }, WaitLimitMs);
             return IDNO;
         });
     wizard_.Click(*form.btnExit);
+    ASSERT_TRUE(closed);
+    EXPECT_TRUE(welcomeWhileAsked);
     EXPECT_EQ(wizard_.Page(), "Welcome");
     EXPECT_TRUE(form.btnNext->Enabled());
     EXPECT_FALSE(wizard_.Application().Terminated());

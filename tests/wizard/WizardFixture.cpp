@@ -202,7 +202,12 @@ RegisteredIde::~RegisteredIde() {
 }
 
 void ClearProductRecords() {
-    for (int host = 0; host < hosts::HostCount; ++host) fixture::RemoveProductRecord(host);
+    for (int host = 0; host < hosts::HostCount; ++host) {
+        fixture::RemoveProductRecord(host);
+        const std::string ide = std::string("\\Borland\\") + hosts::HostTable[host].HostRegistryKey;
+        fixture::DeleteTree(fixture::Hive::LocalMachine, "SOFTWARE" + ide, "SOFTWARE");
+        fixture::DeleteTree(fixture::Hive::CurrentUser, "Software" + ide, "Software");
+    }
     fixture::DeleteTree(fixture::Hive::LocalMachine, "SOFTWARE\\Maltrow Software Test", "SOFTWARE");
 }
 

@@ -116,7 +116,14 @@ private:
     std::unique_ptr<fixture::FakeIde> ide_;
 };
 
-// Removes every host's product record and the permission probe key.
+// Removes every host's product record, every IDE's registry keys and the permission probe key.
 void ClearProductRecords();
+
+// For a test that reads the registry without registering an IDE: no product record and no IDE
+// from the start of the test to its end.
+struct NoRecordsOrIdes {
+    NoRecordsOrIdes() { ClearProductRecords(); }
+    ~NoRecordsOrIdes() { ClearProductRecords(); }
+};
 
 }  // namespace wizard_test
