@@ -23,7 +23,14 @@ function(kv_shipped_program target)
   # Searched before the compiler's own directory: libstdc++, libgcc and libgcc_eh of the win32
   # thread model; nothing then needs libwinpthread, and the linker leaves it out.
   target_link_directories(${target} BEFORE PRIVATE ${KV_WIN32_THREADS_LIBDIR})
-  # The PE header asks for Windows XP (5.1), the oldest Windows that the imports exist on.
-  target_link_options(${target} PRIVATE -Wl,--major-os-version,5,--minor-os-version,1)
-  target_link_options(${target} PRIVATE -Wl,--major-subsystem-version,5,--minor-subsystem-version,1)
+  # The PE header asks for Windows XP: 5.1, the oldest Windows that the imports exist on (5.2,
+  # XP x64, for the 64-bit test build). Below 6.0, Windows Vista and later keep XP's frame sizes
+  # (no padded border) that the layouts are made for, as with the linker's default 4.0.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(minor 2)
+  else()
+    set(minor 1)
+  endif()
+  target_link_options(${target} PRIVATE -Wl,--major-os-version,5,--minor-os-version,${minor})
+  target_link_options(${target} PRIVATE -Wl,--major-subsystem-version,5,--minor-subsystem-version,${minor})
 endfunction()
