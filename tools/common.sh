@@ -49,7 +49,8 @@ prepare_builds() {  # installs what is missing, builds both trees, and starts Wi
   choose_run_arch
   trap 'stop_wineserver "$run_dir"; stop_display' EXIT
   start_display "$run_dir"
-  configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON
+  # A 64-bit test tree checks the imports of the 32-bit product, which build_shipping puts there.
+  configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON "-DKV_SHIPPED_TREE=$build_root/win32"
   "$root/tools/wine-start.sh" "$run_dir" "$(loader_for "$run_arch")"
   build_shipping
 }
