@@ -6,6 +6,8 @@
 # Usage: full-volume.sh mount FOLDER SIZE DRIVE_LINK STATUS_FILE
 #        full-volume.sh unmount FOLDER DRIVE_LINK STATUS_FILE
 set -u
+# The usual Unix search path, whatever environment Wine hands on.
+export PATH=/usr/sbin:/usr/bin:/sbin:/bin:$PATH
 case "$1" in
   mount)
     mkdir -p "$2"
@@ -13,7 +15,7 @@ case "$1" in
     if error=$(mount -t tmpfs -o "size=$3,mode=0777" kv-full-volume "$2" 2>&1); then
       ln -sfn "$2" "$4" && echo mounted > "$5.tmp"
     else
-      echo "${error:-mount failed}" > "$5.tmp"
+      error=${error%%$'\n'*}; echo "${error:-mount failed}" > "$5.tmp"
     fi
     mv "$5.tmp" "$5" ;;
   unmount)
