@@ -68,7 +68,8 @@ InstallationSeen StartInstallationByKeyboard(const InstallerProcess& installer, 
     seen.beforeInstallText = wizard.LabelAt(4, 4);
     Screenshot("before-install", {form});
     PressAlt(form, 'N');
-    wizard.WaitForPage("Installing");
+    // The run starts at once and may keep the window from answering until it ends.
+    wizard.WaitForPage("Installing", RunLimitMs);
     seen.pages.push_back("Installing");
     return seen;
 }
