@@ -31,6 +31,35 @@ bool CreationSetsAll(uint32_t attributes) {
     return (attributes & ~CreationAttributes) == 0 && (attributes & platform::attr::Archive) != 0;
 }
 
+// Attributes by which an existing file refuses to be replaced: a read-only file cannot be
+// deleted or created anew, a hidden or system one not created anew with other attributes.
+constexpr uint32_t ProtectingAttributes = platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System;
+
+// Takes the protecting attributes off an existing destination (a second installation meets the
+// read-only files of the first), and puts them back unless the file was replaced after all
+// (it is in use by another program), so that a failed write leaves it as it was.
+class UnprotectedDestination {
+public:
+    explicit UnprotectedDestination(const std::string& path) : path_(path) {
+        platform::FileApi& files = platform::Files();
+        const uint32_t attributes = files.getAttributes(path);
+        if (attributes == platform::attr::Invalid || (attributes & platform::attr::Directory) ||
+            !(attributes & ProtectingAttributes))
+            return;
+        if (files.setAttributes(path, attributes & ~ProtectingAttributes)) saved_ = attributes;
+    }
+    ~UnprotectedDestination() {
+        if (saved_ != platform::attr::Invalid) platform::Files().setAttributes(path_, saved_);
+    }
+    UnprotectedDestination(const UnprotectedDestination&) = delete;
+    UnprotectedDestination& operator=(const UnprotectedDestination&) = delete;
+    void Replaced() { saved_ = platform::attr::Invalid; }
+
+private:
+    const std::string& path_;
+    uint32_t saved_ = platform::attr::Invalid;
+};
+
 }  // namespace
 
 TFileHolder::TFileHolder(TFileCollection* collection) : rtl::TCollectionItem(collection) {}
@@ -86,11 +115,13 @@ void TFileHolder::WriteToDisk(const std::string& path) const {
 
 void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) const {
     platform::FileApi& files = platform::Files();
-    files.deleteFile(path);  // a read-only or busy file stays, and creating it fails below
+    UnprotectedDestination destination(path);
+    files.deleteFile(path);  // a busy file stays, and creating it fails below
     folders.Force(path.substr(0, path.rfind('\\') + 1));
     const auto attributes = static_cast<uint32_t>(Attr);
     const bool atCreation = CreationSetsAll(attributes);
     rtl::TFileStream file(path, rtl::FileMode::Create, atCreation ? attributes : platform::attr::Normal);
+    destination.Replaced();
     file.WriteBuffer(Content.data(), static_cast<int32_t>(Content.size()));
     files.setLastWriteDosTime(file.Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
     if (!atCreation) files.setAttributes(path, attributes);  // a failure is ignored, as for the time

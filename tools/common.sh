@@ -47,7 +47,7 @@ build_shipping() {  # the 32-bit product; packs its payload with the runnable bu
 prepare_builds() {  # installs what is missing, builds both trees, and starts Wine and X for the run
   "$root/tools/setup-debian.sh"
   choose_run_arch
-  trap 'stop_wineserver "$run_dir"; stop_display' EXIT
+  trap 'stop_wineserver "$run_dir"; stop_wineserver "$run_dir/windows-rule"; stop_display' EXIT
   start_display "$run_dir"
   # A 64-bit test tree checks the imports of the 32-bit product, which build_shipping puts there.
   configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON "-DKV_SHIPPED_TREE=$build_root/win32"

@@ -9,8 +9,9 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 # The 32-bit Wine loader comes from the i386 architecture; it is used where the kernel runs 32-bit code.
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 
+# gcc builds the native library that tools/wine-windows-rule.sh preloads into its wineserver.
 for p in wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake googletest xvfb xauth make util-linux fonts-wine \
-         osslsigncode openssl; do
+         osslsigncode openssl gcc libc6-dev; do
   have "$p" || need+=("$p")
 done
 

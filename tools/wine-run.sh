@@ -16,12 +16,14 @@ esac
 # Windows that tests create need an X display; without one use the display the test runner started.
 if [ -z "${DISPLAY:-}" ] && [ -f "$build_dir/.display" ]; then export DISPLAY=$(cat "$build_dir/.display"); fi
 
+# Programs run under the set-up lock do not inherit it (9>&-): the boot services they start stay
+# as long as a persistent server runs, and would hold the lock for ever.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$build_dir"
   (
     flock 9
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      "$bin" wineboot -i </dev/null >/dev/null 2>&1 || true
+      "$bin" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
     fi
   ) 9>"$build_dir/.wineprefix.lock"
 fi
@@ -35,7 +37,7 @@ if [ ! -f "$WINEPREFIX/.kv-prefix-ready" ]; then
     if [ ! -f "$WINEPREFIX/.kv-prefix-ready" ]; then
       mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
       cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-      "$bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 &&
+      "$bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&- &&
         touch "$WINEPREFIX/.kv-prefix-ready"
     fi
   ) 9>"$build_dir/.wineprefix.lock"

@@ -184,36 +184,70 @@ TEST_F(Extraction, NamesLeadingOutOfTheRootAreRefusedBeforeAnythingIsWritten) {
     }
 }
 
-TEST_F(Extraction, ReadOnlyDestinationStopsTheExtractionThere) {
-    test::AddFile(files(), "\\common\\1.txt", 1);
-    test::AddFile(files(), "\\common\\locked.txt", 2);
-    test::AddFile(files(), "\\common\\3.txt", 3);
-    test::MakeFolders(root);
-    const std::string locked = root + "\\locked.txt";
-    test::WriteWholeFile(locked, "old");
-    ASSERT_TRUE(platform::Files().setAttributes(locked, platform::attr::ReadOnly));
-
-    // Deleting the read-only file is refused for real. Windows then refuses CREATE_ALWAYS on it
-    // as well, but Wine running as root replaces it, so that refusal comes through the seam.
-    auto& api = platform::Files();
-    auto create = api.createFile;
-    platform::ScopedOverride refuseReadOnly(
-        api.createFile, decltype(create)([&](const std::string& p, uint32_t a, uint32_t s, uint32_t d, uint32_t f) {
-            uint32_t attrs = api.getAttributes(p);
-            if (d == platform::disposition::CreateAlways && attrs != platform::attr::Invalid &&
-                (attrs & platform::attr::ReadOnly))
-                return platform::InvalidHandle;
-            return create(p, a, s, d, f);
-        }));
-    try {
-        files().ExtractFolder("common");
-        FAIL();
-    } catch (const rtl::EFCreateError& e) {
-        EXPECT_EQ(e.Message(), "Cannot create file " + locked);
+// Runs where the file server keeps Windows' rule: a read-only file is neither deleted nor opened
+// for writing (tools/wine-windows-rule.sh).
+TEST_F(Extraction, ProtectedDestinationIsReplacedUnlessInUseOrAFolder) {
+    struct Case {
+        const char* name;
+        uint32_t attributes;  // of the file already there
+        bool heldOpen;        // by another program, shared with nobody
+        bool folder;          // a folder stands where the file goes
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"read-only", platform::attr::ReadOnly | platform::attr::Archive, false, false, true},
+        {"hidden", platform::attr::Hidden | platform::attr::Archive, false, false, true},
+        {"system", platform::attr::System, false, false, true},
+        {"all three", platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System, false, false, true},
+        {"read-only and in use", platform::attr::ReadOnly | platform::attr::Archive, true, false, false},
+        {"a folder", platform::attr::Directory, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TInstallerData payload(nullptr);
+        payload.Files().RootFolder = root;
+        test::AddFile(payload.Files(), "\\common\\1.txt", 1);
+        test::AddFile(payload.Files(), "\\common\\there.txt", 4, kMarch2002, 1 | 32);
+        test::AddFile(payload.Files(), "\\common\\3.txt", 3);
+        const std::string there = root + "\\there.txt";
+        test::MakeFolders(root);
+        if (c.folder) {
+            test::MakeFolders(there);
+        } else {
+            test::WriteWholeFile(there, "old");
+            ASSERT_TRUE(platform::Files().setAttributes(there, c.attributes));
+        }
+        {
+            platform::FileHandle holder;
+            if (c.heldOpen)
+                holder = platform::FileHandle(platform::Files().createFile(
+                    there, platform::access::Read, platform::share::None, platform::disposition::OpenExisting,
+                    platform::attr::Normal));
+            ASSERT_EQ(holder.Valid(), c.heldOpen);
+            if (c.replaced) {
+                EXPECT_NO_THROW(payload.Files().ExtractFolder("common"));
+            } else {
+                try {
+                    payload.Files().ExtractFolder("common");
+                    ADD_FAILURE() << "no error";
+                } catch (const rtl::EFCreateError& e) {
+                    EXPECT_EQ(e.Message(), "Cannot create file " + there);
+                }
+            }
+        }
+        EXPECT_TRUE(test::FileExists(root + "\\1.txt"));
+        EXPECT_EQ(test::FileExists(root + "\\3.txt"), c.replaced);
+        if (c.replaced) {
+            EXPECT_EQ(test::ReadWholeFile(there), ContentOf(payload.Files().Item(1)));
+            EXPECT_EQ(test::Attributes(there), 33u);
+            EXPECT_EQ(LastWriteDosTime(there), static_cast<uint32_t>(kMarch2002));
+        } else if (!c.folder) {
+            // What could not be replaced keeps its content and its attributes.
+            EXPECT_EQ(test::ReadWholeFile(there), "old");
+            EXPECT_EQ(test::Attributes(there), c.attributes);
+        }
+        test::RemoveTree(root);
     }
-    EXPECT_TRUE(test::FileExists(root + "\\1.txt"));
-    EXPECT_EQ(test::ReadWholeFile(locked), "old");
-    EXPECT_FALSE(test::FileExists(root + "\\3.txt"));
 }
 
 TEST_F(Extraction, FolderBlockedByAFileMakesTheFileUncreatable) {

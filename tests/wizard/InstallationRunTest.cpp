@@ -228,26 +228,6 @@ TEST(InstallationRun, InstallsTheSuiteIntoTheChosenIdeAndExitOpensItsHelp) {
     }
 }
 
-TEST(InstallationRun, AnErrorInTheHelpStepStopsTheRunAndIsShownAlone) {
-    Installation install(Delphi6, {"common", "d6"});
-    // The IDE's contents file held open by another program: it cannot be read.
-    HANDLE held = CreateFileA(install.Ide().HelpContentsFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    install.Run();
-    CloseHandle(held);
-    wizard::TMainForm& form = install.Form();
-    ASSERT_EQ(install.wizard().boxes.size(), 1u);
-    EXPECT_EQ(install.wizard().boxes[0].text, "Cannot open file " + install.Ide().HelpContentsFile());
-    EXPECT_EQ(install.wizard().boxes[0].caption, "Warning");
-    EXPECT_EQ(ProgressOf(form), (Progress{C, C, C, U, U, false}));
-    EXPECT_FALSE(test::FileExists(install.InstallPath() + "\\rebuild.bat"));
-    EXPECT_FALSE(form.btnBack->Enabled());
-    EXPECT_TRUE(form.btnNext->Enabled() && form.btnExit->Enabled());
-    EXPECT_EQ(install.wizard().Page(), "Installing");
-    install.wizard().Click(*form.btnNext);
-    EXPECT_EQ(install.wizard().Page(), "WellDone");
-}
-
 TEST(InstallationRun, AFailedCompilationIsReportedByTheBoxAndTheInstructionsNotByAnError) {
     Installation install(Delphi6, {"common", "d6"});
     install.Ide().FailTools();
@@ -257,19 +237,6 @@ TEST(InstallationRun, AFailedCompilationIsReportedByTheBoxAndTheInstructionsNotB
     EXPECT_TRUE(test::FileExists(install.InstallPath() + "\\error.log"));
     EXPECT_EQ(install.wizard().commands, std::vector<std::string>{"notepad error.log"});
     EXPECT_TRUE(install.Form().btnNext->Enabled());
-}
-
-TEST(InstallationRun, ACompilationThatCannotStartLeavesItGrayedAndTheSignHidden) {
-    Installation install(Delphi6, {"common", "d6"});
-    platform::ScopedOverride<decltype(platform::ProcessApi::createProcess)> refuse(
-        platform::Processes().createProcess,
-        [](const std::string&, const std::string&, bool) { return platform::InvalidHandle; });
-    install.Run();
-    ASSERT_EQ(install.wizard().boxes.size(), 1u);
-    EXPECT_EQ(install.wizard().boxes[0].text,
-              "Error occured when trying to compile packages. Compilation is not done.");
-    EXPECT_EQ(ProgressOf(install.Form()), (Progress{C, C, C, C, G, false}));
-    EXPECT_TRUE(install.Form().btnNext->Enabled() && install.Form().btnExit->Enabled());
 }
 
 TEST(InstallationRun, AnExtractionErrorEndsTheRunBeforeAnyRegistration) {

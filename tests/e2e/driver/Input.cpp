@@ -82,9 +82,15 @@ bool ReadyForKeys(const Window& top) {
 }  // namespace
 
 void Activate(const Window& top) {
-    if (ReadyForKeys(top)) return;
-    if (GetForegroundWindow() != top.Handle()) SetForegroundWindow(top.Handle());
-    WaitUntil([&] { return ReadyForKeys(top); }, top.ClassName() + " in the foreground with the focus");
+    // Asked again while waiting: a request can be lost while another window (of another Wine
+    // prefix on the same display, say) is being activated.
+    WaitUntil(
+        [&] {
+            if (ReadyForKeys(top)) return true;
+            if (GetForegroundWindow() != top.Handle()) SetForegroundWindow(top.Handle());
+            return false;
+        },
+        top.ClassName() + " in the foreground with the focus");
 }
 
 void PressKey(const Window& top, WORD virtualKey, bool shift) {

@@ -7,17 +7,14 @@
 namespace e2e {
 namespace {
 
-// The installation blocks the wizard until the fake tools have compiled the packages.
-constexpr int RunLimitMs = 180000;
-
 void WaitForFocus(const Window& control, const std::string& what) {
     WaitUntil([&] { return control.Focused(); }, "the focus on " + what);
 }
 
 }  // namespace
 
-InstallationSeen InstallByKeyboard(const InstallerProcess& installer, const WizardWindow& wizard,
-                                   const KeyboardChoices& choices) {
+InstallationSeen StartInstallationByKeyboard(const InstallerProcess& installer, const WizardWindow& wizard,
+                                            const KeyboardChoices& choices) {
     InstallationSeen seen;
     const Window& form = wizard.Form();
     auto arrive = [&](const std::string& page, const std::string& picture) {
@@ -71,15 +68,29 @@ InstallationSeen InstallByKeyboard(const InstallerProcess& installer, const Wiza
     seen.beforeInstallText = wizard.LabelAt(4, 4);
     Screenshot("before-install", {form});
     PressAlt(form, 'N');
-    wizard.WaitForPage("Installing");
+    // The run starts at once and may keep the window from answering until it ends.
+    wizard.WaitForPage("Installing", RunLimitMs);
     seen.pages.push_back("Installing");
+    return seen;
+}
+
+void FinishInstallationByKeyboard(const WizardWindow& wizard, InstallationSeen& seen) {
+    const Window& form = wizard.Form();
     WaitUntil([&] { return wizard.Next().Enabled(); }, "the end of the installation run", RunLimitMs);
     for (const Window& box : wizard.CurrentPage().Descendants("Button")) seen.progress[box.Text()] = box.CheckState();
     seen.compilingSignShown = wizard.OnPage("TLabel", "Compiling! Please wait ...").Visible();
     Screenshot("installing", {form});
 
     PressAlt(form, 'N');
-    arrive("WellDone", "well-done");
+    wizard.WaitForPage("WellDone");
+    seen.pages.push_back("WellDone");
+    Screenshot("well-done", {form});
+}
+
+InstallationSeen InstallByKeyboard(const InstallerProcess& installer, const WizardWindow& wizard,
+                                   const KeyboardChoices& choices) {
+    InstallationSeen seen = StartInstallationByKeyboard(installer, wizard, choices);
+    FinishInstallationByKeyboard(wizard, seen);
     return seen;
 }
 

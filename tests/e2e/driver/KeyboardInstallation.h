@@ -12,6 +12,9 @@
 
 namespace e2e {
 
+// The installation blocks the wizard until the fake tools have compiled the packages.
+inline constexpr int RunLimitMs = 180000;
+
 struct KeyboardChoices {
     // Down presses from the host button selected at start (Delphi 5 -> Delphi 6: 1).
     int hostSteps = 1;
@@ -30,6 +33,12 @@ struct InstallationSeen {
     bool compilingSignShown = false;      // after the run
 };
 
+// Runs from the start of the wizard until Next on "BeforeInstall" has shown "Installing"; the
+// run goes on, and what it shows is left to the caller.
+InstallationSeen StartInstallationByKeyboard(const InstallerProcess& installer, const WizardWindow& wizard,
+                                            const KeyboardChoices& choices);
+// Waits for the end of the run, keeps what "Installing" shows and goes on to the finish page.
+void FinishInstallationByKeyboard(const WizardWindow& wizard, InstallationSeen& seen);
 // Runs from the start of the wizard to its finish page, where Exit is left to the caller.
 InstallationSeen InstallByKeyboard(const InstallerProcess& installer, const WizardWindow& wizard,
                                    const KeyboardChoices& choices);

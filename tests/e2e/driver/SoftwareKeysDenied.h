@@ -3,7 +3,11 @@
 // permission probe finds it: the probe's key "Maltrow Software Test" stands there already and
 // denies Everyone the creation of subkeys, so it cannot be opened with full access. (Wine does not
 // check the parent's rights when a key is created, so a denial on SOFTWARE itself would not show.)
+#include <memory>
+
 namespace e2e {
+
+class RefusedKey;
 
 class SoftwareKeysDenied {
 public:
@@ -14,6 +18,9 @@ public:
 
     // Removes the key, also one that a test ended abruptly left behind.
     static void Allow();
+
+private:
+    std::unique_ptr<RefusedKey> key_;
 };
 
 }  // namespace e2e

@@ -10,7 +10,13 @@ namespace e2e {
 bool Within(int limitMs, const std::function<bool()>& done) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     for (;;) {
-        if (done()) return true;
+        try {
+            if (done()) return true;
+        } catch (const std::runtime_error&) {
+            // A window that does not answer yet (the installer answers nothing while it installs)
+            // is asked again; at the limit the error stands.
+            if (std::chrono::steady_clock::now() > end) throw;
+        }
         if (std::chrono::steady_clock::now() > end) return false;
         Sleep(20);
     }

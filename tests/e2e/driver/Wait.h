@@ -9,7 +9,8 @@ namespace e2e {
 
 inline constexpr int DefaultLimitMs = 20000;
 
-// Polls done until it holds; false when limitMs passed first.
+// Polls done until it holds; false when limitMs passed first. An error that done throws (a
+// window busy or gone) counts as not yet, and is thrown again at the limit.
 bool Within(int limitMs, const std::function<bool()>& done);
 // As Within, but throws std::runtime_error naming what did not happen.
 void WaitUntil(const std::function<bool()>& done, const std::string& what, int limitMs = DefaultLimitMs);
