@@ -12,6 +12,7 @@
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/InstallerWindows.h"
 #include "tests/e2e/driver/KeyboardInstallation.h"
+#include "tests/e2e/PackedFiles.h"
 #include "tests/e2e/driver/Machine.h"
 #include "tests/support/TempDir.h"
 
@@ -20,7 +21,8 @@ namespace {
 using fixture::Hive;
 using namespace e2e;
 
-std::string Packed(const std::string& tag) { return std::string(KV_PAYLOAD_STAGE) + "\\" + tag; }
+using e2e_test::ExpectExtracted;
+using e2e_test::Packed;
 
 // The licence file's lines as the memo shows them, joined by CR LF.
 std::string LicenceAsShown() {
@@ -29,18 +31,6 @@ std::string LicenceAsShown() {
     if (!text.empty() && text.back() == '\n') text.pop_back();
     for (char c : text) shown += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return shown;
-}
-
-// Every packed file of tag below folder as packed: content, size, attributes, time stamp; those
-// below the subfolder skipped (moved elsewhere) are left out.
-void ExpectExtracted(const std::string& tag, const std::string& folder, const std::string& skipped = "") {
-    for (const DiskFile& packed : FilesBelow(Packed(tag))) {
-        if (!skipped.empty() && packed.name.rfind(skipped, 0) == 0) continue;
-        SCOPED_TRACE(packed.name);
-        ASSERT_TRUE(test::FileExists(folder + packed.name));
-        EXPECT_EQ(FileAt(folder + packed.name, packed.name), packed) << DosTimeText(packed.dosTime);
-        EXPECT_EQ(test::ReadWholeFile(folder + packed.name), test::ReadWholeFile(Packed(tag) + packed.name));
-    }
 }
 
 int CountLines(const std::string& text, const std::string& line) {
