@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a fresh Debian 12 machine (run as root).
-# Does nothing for packages that are already present.
+# Costs no apt call where everything is present. A package mirror in the middle of a sync is
+# expected: an index that will not download is named and left out, and an installation that is
+# then unresolvable (one architecture's libraries newer than the other's) is tried once more with
+# the versions that every architecture has.
 set -euo pipefail
 
 need=()
@@ -15,8 +18,36 @@ for p in wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake g
   have "$p" || need+=("$p")
 done
 
-if [ ${#need[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+[ ${#need[@]} -gt 0 ] || exit 0
+
+export DEBIAN_FRONTEND=noninteractive
+started=$SECONDS
+echo "setup: installing ${need[*]}"
+
+# apt-get update exits 100 when any one index fails; the others are in place by then.
+update_indexes() {
+  local attempt log; log=$(mktemp)
+  for attempt in 1 2 3; do
+    if apt-get update -qq >"$log" 2>&1; then rm -f "$log"; return 0; fi
+    [ "$attempt" = 3 ] || sleep $((attempt * 5))
+  done
+  grep -o 'Failed to fetch [^ ]*' "$log" | sort -u | sed 's/^Failed to fetch /setup: index not available, going on without it: /' ||
+    sed 's/^/setup: apt-get update: /' "$log"
+  rm -f "$log"
+}
+
+install_needed() {  # further arguments go to apt-get
+  apt-get install -y -qq --no-install-recommends -o Acquire::Retries=3 "$@" "${need[@]}" >/dev/null
+}
+
+update_indexes
+if ! install_needed 2>/dev/null; then
+  # The security suite may carry newer versions for one architecture than for the other, while
+  # Multi-Arch libraries need the same version on both: prefer the main suite's for this install.
+  echo "setup: unresolvable as the indexes stand; once more preferring versions that every architecture has"
+  pin=$(mktemp)
+  trap 'rm -f "$pin"' EXIT
+  printf 'Package: *\nPin: release n=bookworm-security\nPin-Priority: 100\n' >"$pin"
+  install_needed -o Dir::Etc::Preferences="$pin"
 fi
+echo "setup: done in $((SECONDS - started)) s"
