@@ -22,32 +22,32 @@ done
 
 export DEBIAN_FRONTEND=noninteractive
 started=$SECONDS
+log=$(mktemp); pin=$(mktemp)  # what apt said last; the pin of the second try
+trap 'rm -f "$log" "$pin"' EXIT
 echo "setup: installing ${need[*]}"
 
 # apt-get update exits 100 when any one index fails; the others are in place by then.
 update_indexes() {
-  local attempt log; log=$(mktemp)
+  local attempt
   for attempt in 1 2 3; do
-    if apt-get update -qq >"$log" 2>&1; then rm -f "$log"; return 0; fi
+    apt-get update -qq >"$log" 2>&1 && return 0
     [ "$attempt" = 3 ] || sleep $((attempt * 5))
   done
   grep -o 'Failed to fetch [^ ]*' "$log" | sort -u | sed 's/^Failed to fetch /setup: index not available, going on without it: /' ||
     sed 's/^/setup: apt-get update: /' "$log"
-  rm -f "$log"
 }
 
-install_needed() {  # further arguments go to apt-get
-  apt-get install -y -qq --no-install-recommends -o Acquire::Retries=3 "$@" "${need[@]}" >/dev/null
+install_needed() {  # further arguments go to apt-get; what it says goes to $log
+  apt-get install -y -qq --no-install-recommends -o Acquire::Retries=3 "$@" "${need[@]}" >"$log" 2>&1
 }
 
 update_indexes
-if ! install_needed 2>/dev/null; then
+if ! install_needed; then
   # The security suite may carry newer versions for one architecture than for the other, while
   # Multi-Arch libraries need the same version on both: prefer the main suite's for this install.
+  if ! grep -qE 'unmet dependencies|held (broken )?packages|generated breaks' "$log"; then cat "$log" >&2; exit 1; fi
   echo "setup: unresolvable as the indexes stand; once more preferring versions that every architecture has"
-  pin=$(mktemp)
-  trap 'rm -f "$pin"' EXIT
   printf 'Package: *\nPin: release n=bookworm-security\nPin-Priority: 100\n' >"$pin"
-  install_needed -o Dir::Etc::Preferences="$pin"
+  install_needed -o Dir::Etc::Preferences="$pin" || { cat "$log" >&2; exit 1; }
 fi
 echo "setup: done in $((SECONDS - started)) s"
