@@ -23,8 +23,9 @@ public:
     static std::vector<std::string> Reached(const std::string& folder);
     // Every planted name, sorted.
     static std::vector<std::string> Names();
-    // Runs a probe beside the planted files that starts and loads each of them by bare name, and
-    // waits until every marker is there: a world in which a careless program would be caught.
+    // Runs a probe beside the planted files that starts cmd.exe and Notepad and loads the two DLLs
+    // by bare name, as a careless program does, and waits until their markers are there: a world
+    // in which such a program would be caught (the batch cannot be reached under Wine).
     // Removes the markers again. Throws std::runtime_error when a marker does not come.
     void ProveTheyAreReached() const;
 
