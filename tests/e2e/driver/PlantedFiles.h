@@ -1,9 +1,10 @@
 #pragma once
 // A Downloads folder where a web page has left files beside the installer: notepad.exe, cmd.exe,
 // rebuild.bat, uxtheme.dll and version.dll, each of which only writes a marker beside itself
-// (its name and ".marker") when it runs or is loaded. Wine is told to prefer native uxtheme and
-// version for install.exe and the probe, as Windows does for every DLL outside its known list.
-// The Wine settings go when this object goes; the folder is the caller's.
+// (its name and ".marker") when it runs or is loaded. Wine is told to prefer the planted DLLs, as
+// Windows does for every DLL outside its known list: uxtheme for install.exe, both for the probe
+// (PlantedFiles.cpp says why not version for install.exe). The Wine settings go when this object
+// goes; the folder is the caller's.
 #include <string>
 #include <vector>
 
