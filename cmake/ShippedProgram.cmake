@@ -33,4 +33,11 @@ function(kv_shipped_program target)
   endif()
   target_link_options(${target} PRIVATE -Wl,--major-os-version,5,--minor-os-version,${minor})
   target_link_options(${target} PRIVATE -Wl,--major-subsystem-version,5,--minor-subsystem-version,${minor})
+  # Asked for, not left to the linker's defaults: a randomised load address and no code run from
+  # data pages (on 64-bit Windows, addresses from the whole 64-bit range). The test
+  # pe_hardening checks the result.
+  target_link_options(${target} PRIVATE -Wl,--dynamicbase,--nxcompat)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    target_link_options(${target} PRIVATE -Wl,--high-entropy-va)
+  endif()
 endfunction()

@@ -6,7 +6,14 @@ namespace hosts::compile {
 inline constexpr char BatchFileName[] = "rebuild.bat";
 inline constexpr char InstructionFileName[] = "error.log";
 inline constexpr char ConsoleTitle[] = "Compile Korvane packages";
-inline constexpr char OpenInstructionsCommand[] = "notepad error.log";
+// The programs, from the system folder, and their command lines: %s the program's full path, then
+// for Notepad the instruction file's. The batch is named relative to the current folder (the
+// install folder), so that no folder name passes through cmd's command line, where %...% would be
+// expanded; /D keeps a per-user AutoRun command out of the elevated console.
+inline constexpr char CommandInterpreter[] = "cmd.exe";
+inline constexpr char RunBatchCommandLine[] = "\"%s\" /D /C \".\\rebuild.bat\"";
+inline constexpr char Notepad[] = "notepad.exe";
+inline constexpr char OpenInstructionsCommandLine[] = "\"%s\" \"%s\"";
 inline constexpr char StartFailed[] = "Error occured when trying to compile packages. Compilation is not done.";
 
 // What fills a batch line's %s placeholders, in order.

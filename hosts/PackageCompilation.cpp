@@ -11,6 +11,7 @@
 #include "platform/Process.h"
 #include "platform/Ui.h"
 #include "rtl/Exceptions.h"
+#include "rtl/Format.h"
 #include "rtl/StringList.h"
 #include "rtl/TextLines.h"
 
@@ -30,12 +31,25 @@ void SaveLines(std::vector<std::string> lines, const std::string& path) {
     list.SaveToFile(path);
 }
 
+// Programs come from the system folder by full path: the installer runs elevated, often from
+// Downloads, and a bare name would find a planted program beside it first.
+std::string SystemProgram(const char* name) { return PathInFolder(GetSystemFolder(), name); }
+
 // Runs the batch in a hidden console and waits for it however long the tools take.
 void RunBatch() {
     auto& processes = platform::Processes();
-    platform::FileHandle process(processes.createProcess(compile::BatchFileName, compile::ConsoleTitle, true));
+    const std::string cmd = SystemProgram(compile::CommandInterpreter);
+    platform::FileHandle process(
+        processes.createProcess(cmd, rtl::Format(compile::RunBatchCommandLine, cmd), compile::ConsoleTitle, true));
     if (!process.Valid()) throw rtl::Exception(compile::StartFailed);
     processes.waitForProcess(process.Get());
+}
+
+// Notepad with the instructions, not waited for; whether it starts goes unreported.
+void OpenInstructions() {
+    const std::string notepad = SystemProgram(compile::Notepad);
+    const std::string instructions = PathInFolder(InstallPath, compile::InstructionFileName);
+    platform::Processes().startProgram(notepad, rtl::Format(compile::OpenInstructionsCommandLine, notepad, instructions));
 }
 
 }  // namespace
@@ -62,7 +76,7 @@ void CompilePackages(IInstallationView& view) {
     }
     view.SetCompilingState(CheckState::Unchecked);
     SaveLines(rtl::SplitLines(ManualCompileInstructions(host, systemFolder)), compile::InstructionFileName);
-    platform::Processes().winExec(compile::OpenInstructionsCommand);
+    OpenInstructions();
 }
 
 }  // namespace hosts

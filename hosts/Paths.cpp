@@ -34,6 +34,10 @@ std::string StripTrailingBackslash(const std::string& path) {
     return path;
 }
 
+std::string PathInFolder(const std::string& folder, const std::string& name) {
+    return IsDriveRoot(folder) ? folder + name : folder + "\\" + name;
+}
+
 bool FolderExists(const std::string& path) {
     if (path.empty()) return false;
     const uint32_t attributes = platform::Files().getAttributes(path);

@@ -15,6 +15,12 @@ bool BelongsTo(const TFileHolder& item, const std::string& lowerTag) {
     return platform::LowerCase(item.Name).compare(0, lowerTag.size() + 2, "\\" + lowerTag + "\\") == 0;
 }
 
+// One rule for the installer and the packing tools, so that a payload that packs also installs:
+// every component of the stored name, the tag's too, must name a plain entry of its folder.
+void CheckName(const TFileHolder& item) {
+    if (!IsSafeRelativeName(item.Name)) throw rtl::EWriteError(rtl::Format(consts::SInvalidPayloadFileName, item.Name));
+}
+
 }  // namespace
 
 std::unique_ptr<rtl::TCollectionItem> TFileCollection::CreateItem() { return std::make_unique<TFileHolder>(this); }
@@ -26,22 +32,22 @@ bool TFileCollection::HasFolder(const std::string& tag) const {
     return false;
 }
 
+void TFileCollection::CheckNames() const {
+    for (int i = 0; i < Count(); ++i) CheckName(Item(i));
+}
+
 void TFileCollection::ExtractFolder(const std::string& tag) {
     if (tag.empty()) return;
     std::string lowerTag = platform::LowerCase(tag);
-    auto restOf = [&](const TFileHolder& item) { return item.Name.substr(tag.size() + 1); };
 
     // A damaged or hostile payload must not reach outside RootFolder: refuse it before writing.
-    for (int i = 0; i < Count(); ++i) {
-        const TFileHolder& item = Item(i);
-        if (BelongsTo(item, lowerTag) && !IsSafeRelativeName(restOf(item)))
-            throw rtl::EWriteError(rtl::Format(consts::SInvalidPayloadFileName, item.Name));
-    }
+    for (int i = 0; i < Count(); ++i)
+        if (BelongsTo(Item(i), lowerTag)) CheckName(Item(i));
     FolderMaker folders;
     for (int i = 0; i < Count(); ++i) {
         const TFileHolder& item = Item(i);
         if (!BelongsTo(item, lowerTag)) continue;
-        std::string destination = RootFolder + restOf(item);
+        std::string destination = RootFolder + item.Name.substr(tag.size() + 1);
         bool skip = false;
         if (OnExtractFile) OnExtractFile(*this, destination, skip);
         if (!skip) item.WriteToDisk(destination, folders);

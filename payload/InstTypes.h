@@ -62,10 +62,13 @@ public:
 
     // True when an item's name, lower-cased, begins with \tag\ (tag lower-cased).
     bool HasFolder(const std::string& tag) const;
-    // Writes the files of the tag below RootFolder, in collection order. First checks that no
-    // stored name of the tag leads outside RootFolder: EWriteError "Invalid file name in
-    // payload: %s" before anything is written.
+    // Writes the files of the tag below RootFolder, in collection order. First checks the stored
+    // names of the tag as CheckNames does, before anything is written.
     void ExtractFolder(const std::string& tag);
+    // Refuses a payload that extraction would refuse: a stored name that leads outside the folder
+    // it is extracted into or names no plain file there (a device such as NUL or COM1, "..", a
+    // drive or stream colon). EWriteError "Invalid file name in payload: %s" with the first one.
+    void CheckNames() const;
     // Replaces the items by the files found below RootFolder, breadth first.
     void ScanRootFolder();
 

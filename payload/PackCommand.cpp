@@ -17,6 +17,8 @@ std::unique_ptr<TInstallerData> ReadFromDisk(rtl::TComponent* owner, const std::
     data->Files().RootFolder = dataFolder;
     data->License().LoadFromFile(licenseFile);
     data->Files().ScanRootFolder();
+    // A name that the installer would refuse to extract stops the packing, not the user's installation.
+    data->Files().CheckNames();
     return data;
 }
 

@@ -15,7 +15,8 @@ struct PackResult {
 };
 
 // Reads the licence first, so that a missing one reads no folder; then every file below
-// dataFolder; then writes resourceFile all or nothing (an earlier file stays on any failure).
+// dataFolder, whose names must pass the extraction's rule (TFileCollection::CheckNames); then
+// writes resourceFile all or nothing (an earlier file stays on any failure).
 // The temporary installer data is owned by owner while it lives and freed also on failure.
 PackResult PackPayload(rtl::TComponent* owner, const std::string& dataFolder, const std::string& licenseFile,
                        const std::string& resourceFile);

@@ -7,10 +7,14 @@ namespace payload {
 
 namespace {
 
-// Names that Windows opens as devices in every folder, whatever the extension.
-const char* const kDeviceNames[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
-                                    "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
-                                    "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9", "CONIN$", "CONOUT$"};
+// Names that Windows opens as devices in every folder, whatever the extension. Windows also takes
+// COM and LPT followed by a superscript one, two or three for ports: bytes B9, B2 and B3 in code
+// page 1252 (a name with them would be a device on Western systems, wherever it was packed).
+const char* const kDeviceNames[] = {
+    "CON",     "PRN",     "AUX",     "NUL",     "CONIN$",  "CONOUT$",
+    "COM1",    "COM2",    "COM3",    "COM4",    "COM5",    "COM6",    "COM7", "COM8", "COM9",
+    "LPT1",    "LPT2",    "LPT3",    "LPT4",    "LPT5",    "LPT6",    "LPT7", "LPT8", "LPT9",
+    "COM\xB9", "COM\xB2", "COM\xB3", "LPT\xB9", "LPT\xB2", "LPT\xB3"};
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 

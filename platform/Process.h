@@ -8,15 +8,21 @@
 
 namespace platform {
 
+// Each program is started by its full path as the application, so that nothing is searched for:
+// the first folder searched for a bare name is the running program's own, where a program
+// started from Downloads can find files that a web page left there.
 struct ProcessApi {
-    // CreateProcessA without application name and inherited handles, in a new console of normal
-    // priority with the given title, window hidden when asked; the current environment and folder.
-    // Returns the process handle, InvalidHandle when it could not be started.
-    std::function<Handle(const std::string& commandLine, const std::string& consoleTitle, bool hidden)> createProcess;
+    // CreateProcessA of application with commandLine, no inherited handles, in a new console of
+    // normal priority with the given title, window hidden when asked; the current environment and
+    // folder. Returns the process handle, InvalidHandle when it could not be started.
+    std::function<Handle(const std::string& application, const std::string& commandLine,
+                         const std::string& consoleTitle, bool hidden)>
+        createProcess;
     // WaitForSingleObject without a time limit, then the exit code (GetExitCodeProcess).
     std::function<uint32_t(Handle)> waitForProcess;
-    // WinExec with a normal window; true when started.
-    std::function<bool(const std::string& commandLine)> winExec;
+    // A window program (application with commandLine) in a normal window, not waited for; true
+    // when started.
+    std::function<bool(const std::string& application, const std::string& commandLine)> startProgram;
 };
 
 ProcessApi& Processes();

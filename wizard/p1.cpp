@@ -1,4 +1,8 @@
 // Program entry of install.exe.
+#include "platform/DllSearch.h"
 #include "wizard/Startup.h"
 
-int main() { return wizard::RunInstaller(); }
+int main() {
+    platform::LoadDllsFromSystemFolderOnly();
+    return wizard::RunInstaller();
+}

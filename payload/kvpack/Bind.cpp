@@ -40,11 +40,13 @@ bool Has(const Resources& resources, const char* name) {
     return std::any_of(resources.begin(), resources.end(), [name](const FileResource& r) { return IsRcData(r, name); });
 }
 
-// The installer's own reader, as at start-up: what it refuses, bind refuses with its message.
+// The installer's own reader, as at start-up, and the extraction's name rule: what they refuse,
+// bind refuses with their message.
 BindResult ReadBack(const rtl::SharedBytes& stream) {
     payload::TInstallerData data(nullptr);
     rtl::TReadOnlyMemoryStream source(stream);
     rtl::ReadComponentStream(source, data);
+    data.Files().CheckNames();
     return {data.Files().Count(), data.License().Count()};
 }
 
@@ -58,7 +60,7 @@ Resources TemplateResources(const std::string& templateFile, const PeImage& pe) 
     // A signature covers the resources too: updating them would leave a broken one behind.
     if (pe.certificateTableSize != 0) throw rtl::Exception(rtl::Format(consts::SSignedTemplate, templateFile));
     Resources resources;
-    if (!platform::Resources().listFileResources(AsLoadablePath(templateFile), &resources) ||
+    if (!platform::Resources().listFileResources(templateFile, &resources) ||
         !Has(resources, consts::SPayloadResource) || !Has(resources, WizardDescriptions[0]) ||
         !Has(resources, WizardDescriptions[1]))
         throw rtl::Exception(rtl::Format(consts::SNotAnInstaller, templateFile));
@@ -128,7 +130,7 @@ void CheckBound(const std::string& pending, const Resources& before, const rtl::
                 const PeImage& templatePe, const std::string& outFile) {
     RestoreLayout(pending, templatePe, outFile);
     Resources after;
-    if (!platform::Resources().listFileResources(AsLoadablePath(pending), &after) ||
+    if (!platform::Resources().listFileResources(pending, &after) ||
         !ResourcesAsIntended(before, after, stream))
         throw rtl::Exception(rtl::Format(consts::SBindNotReadBack, outFile));
     const auto payload = std::find_if(after.begin(), after.end(), IsPayload);

@@ -42,7 +42,7 @@ rtl::SharedBytes StreamOfResourceFile(const std::string& path, const rtl::Shared
 
 rtl::SharedBytes StreamOfExecutable(const std::string& path) {
     platform::MappedBytes bytes;
-    if (!platform::Resources().readFileRcData(AsLoadablePath(path), consts::SPayloadResource, &bytes))
+    if (!platform::Resources().readFileRcData(path, consts::SPayloadResource, &bytes))
         throw rtl::EResNotFound(rtl::Format(rtl::consts::SResNotFound, consts::SPayloadResource));
     return rtl::SharedBytes(std::move(bytes.data), bytes.size);
 }
@@ -63,12 +63,6 @@ rtl::SharedBytes MapWholeFile(const std::string& path) {
     if (!platform::Files().mapFile(path, &mapped)) throw rtl::EFOpenError(rtl::Format(rtl::consts::SFOpenError, path));
     if (mapped.size > INT32_MAX) throw rtl::EReadError(rtl::consts::SReadError);
     return rtl::SharedBytes(std::move(mapped.data), mapped.size);
-}
-
-// The loader searches the program's folder and the system folders for a bare file name; a path
-// relative to the current folder must say so.
-std::string AsLoadablePath(const std::string& path) {
-    return path.find_first_of("\\/:") == std::string::npos ? ".\\" + path : path;
 }
 
 rtl::SharedBytes ReadPayloadStream(const std::string& file) { return StreamOf(file, false); }

@@ -19,7 +19,4 @@ rtl::SharedBytes ReadPayloadStreamOrBare(const std::string& file);
 // The whole file, read only ("Cannot open file %s").
 rtl::SharedBytes MapWholeFile(const std::string& path);
 
-// A path that LoadLibraryExA takes as the file meant, also when it is a bare file name.
-std::string AsLoadablePath(const std::string& path);
-
 }  // namespace kvpack

@@ -15,6 +15,7 @@
 #include "payload/kvpack/Bind.h"
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
+#include "platform/DllSearch.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/ObjectText.h"
@@ -140,6 +141,7 @@ void Run(const Arguments& args) {
 }  // namespace kvpack
 
 int main(int argc, char** argv) {
+    platform::LoadDllsFromSystemFolderOnly();
     try {
         kvpack::Run(kvpack::Arguments(argv + 1, argv + argc));
         return 0;

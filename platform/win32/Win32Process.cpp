@@ -7,32 +7,43 @@
 namespace platform {
 namespace {
 
+std::vector<char> Writable(const std::string& text) {
+    std::vector<char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
+    return buffer;
+}
+
+// The one process start. consoleTitle empty: a window program, for which the title must be null.
+Handle Start(const std::string& application, const std::string& commandLine, const std::string& consoleTitle,
+             bool hidden) {
+    std::vector<char> cmd = Writable(commandLine);  // CreateProcessA may write into its command line
+    std::vector<char> title = Writable(consoleTitle);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.lpTitle = consoleTitle.empty() ? nullptr : title.data();
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = hidden ? SW_HIDE : SW_SHOWNORMAL;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(application.c_str(), cmd.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+        return InvalidHandle;
+    CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
+
 ProcessApi MakeWin32Processes() {
     ProcessApi api;
-    api.createProcess = [](const std::string& commandLine, const std::string& title, bool hidden) -> Handle {
-        std::vector<char> cmd(commandLine.begin(), commandLine.end());
-        cmd.push_back('\0');  // CreateProcessA may write into its command line
-        std::vector<char> consoleTitle(title.begin(), title.end());
-        consoleTitle.push_back('\0');
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        si.lpTitle = consoleTitle.data();
-        si.dwFlags = STARTF_USESHOWWINDOW;
-        si.wShowWindow = hidden ? SW_HIDE : SW_SHOWNORMAL;
-        PROCESS_INFORMATION pi{};
-        if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS,
-                            nullptr, nullptr, &si, &pi))
-            return InvalidHandle;
-        CloseHandle(pi.hThread);
-        return pi.hProcess;
-    };
+    api.createProcess = Start;
     api.waitForProcess = [](Handle h) -> uint32_t {
         WaitForSingleObject(h, INFINITE);
         DWORD code = 0;
         GetExitCodeProcess(h, &code);
         return code;
     };
-    api.winExec = [](const std::string& commandLine) { return WinExec(commandLine.c_str(), SW_SHOWNORMAL) > 31; };
+    api.startProgram = [](const std::string& application, const std::string& commandLine) {
+        FileHandle process(Start(application, commandLine, "", false));
+        return process.Valid();
+    };
     return api;
 }
 

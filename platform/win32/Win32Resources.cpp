@@ -19,9 +19,14 @@ bool CopyRcData(HMODULE module, const std::string& name, const uint8_t** data, u
     return *data != nullptr || *size == 0;
 }
 
-// A module loaded as a data file, released when the last holder of it goes.
+// A module loaded as a data file, released when the last holder of it goes. By its full path: a
+// relative one would be looked for along the DLL search path, which the programs restrict to the
+// system folder, instead of in the current folder.
 std::shared_ptr<const void> LoadDataModule(const std::string& file) {
-    HMODULE module = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(file.c_str(), sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full) return nullptr;
+    HMODULE module = LoadLibraryExA(full, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return nullptr;
     return std::shared_ptr<const void>(module, [](const void* m) { FreeLibrary(static_cast<HMODULE>(const_cast<void*>(m))); });
 }

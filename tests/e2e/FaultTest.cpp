@@ -21,6 +21,7 @@
 #include "tests/e2e/driver/InstallerWindows.h"
 #include "tests/e2e/driver/KeyboardInstallation.h"
 #include "tests/e2e/driver/Machine.h"
+#include "tests/e2e/driver/PlantedFiles.h"
 #include "tests/e2e/driver/RefusedKey.h"
 #include "tests/support/TempDir.h"
 
@@ -97,6 +98,7 @@ struct Scene {
     std::string folder;  // the install folder typed on "InstallPath"
     IdeState before;     // just before install.exe starts
     std::string skipped;  // why the fault cannot be made here
+    std::string program = BesideDriver("install.exe");  // the installer started
 };
 
 struct FaultCase {
@@ -152,6 +154,42 @@ bool FolderThere(const std::string& path) {
 }
 
 const std::string HeldName = "\\Sources\\KvConsts.pas";
+
+// Downloads, where the installer is started from among planted programs and DLLs; the IDE's tools
+// fail, so that the run reaches Notepad too.
+std::string Downloads(const Scene& s) { return s.temp + "\\Downloads"; }
+std::function<std::shared_ptr<void>(Scene&)> PlantBesideTheInstaller(bool windowsXp) {
+    return [windowsXp](Scene& s) -> std::shared_ptr<void> {
+        auto planted = std::make_shared<PlantedFiles>(Downloads(s), windowsXp);
+        planted->ProveTheyAreReached();
+        s.ide.FailTools();
+        s.program = planted->Installer();
+        return planted;
+    };
+}
+// No planted file reached; the IDE's real tools ran in Lib; Notepad shows error.log.
+void ExpectOnlyTheSystemsPrograms(const Scene& s) {
+    EXPECT_EQ(PlantedFiles::Reached(Downloads(s)), std::vector<std::string>{});
+    const std::vector<std::string> runs = s.ide.ToolRuns();
+    EXPECT_EQ(runs.size(), 2u);
+    for (const std::string& run : runs) {
+        const size_t folderStart = run.find('\t') + 1;  // "tool<TAB>folder<TAB>arguments"
+        const std::string folder = run.substr(folderStart, run.find('\t', folderStart) - folderStart);
+        EXPECT_EQ(lstrcmpiA(folder.c_str(), (s.folder + "\\Lib").c_str()), 0) << run;
+    }
+    const std::string instructions = test::ReadWholeFile(s.folder + "\\error.log");
+    Window notepad;
+    WaitUntil(
+        [&] {
+            for (const Window& w : TopLevelWindows("Notepad"))
+                if (w.Visible() && w.Text().find("error.log") != std::string::npos &&
+                    w.Descendant("Edit").Text() == instructions)
+                    notepad = w;
+            return bool(notepad);
+        },
+        "Notepad showing error.log");
+    PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
+}
 
 const FaultCase Cases[] = {
     {"VolumeFullDuringExtraction",
@@ -269,6 +307,14 @@ const FaultCase Cases[] = {
          EXPECT_TRUE(s.ide.ToolRuns().empty());
          EXPECT_FALSE(test::FileExists(s.folder + "\\error.log"));
      }},
+    // Not a failure of the run: none of the programs and DLLs planted beside the installer is
+    // started or loaded, where Windows restricts the DLL search and where it cannot (XP).
+    {"ProgramsAndDllsPlantedBesideTheInstaller", PlantBesideTheInstaller(false),
+     [](const Scene&) { return std::vector<std::string>{}; }, Boxes(C, C, C, C, U), Boxes(C, C, C, C, U),
+     ExpectOnlyTheSystemsPrograms},
+    {"ProgramsAndDllsPlantedBesideTheInstallerOnWindowsXp", PlantBesideTheInstaller(true),
+     [](const Scene&) { return std::vector<std::string>{}; }, Boxes(C, C, C, C, U), Boxes(C, C, C, C, U),
+     ExpectOnlyTheSystemsPrograms},
 };
 
 class Fault : public ::testing::TestWithParam<FaultCase> {};
@@ -283,7 +329,7 @@ TEST_P(Fault, EndsTheRunWithItsMessageAndLosesNothingOfTheIde) {
     if (HasFatalFailure()) return;
     scene.before = StateOf(scene.ide);
 
-    InstallerProcess installer;
+    InstallerProcess installer(scene.program);
     WizardWindow wizard(installer);
     StartInstallationByKeyboard(installer, wizard, {1, scene.folder});
     for (const std::string& text : c.boxes(scene)) {

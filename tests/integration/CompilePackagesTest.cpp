@@ -25,8 +25,8 @@ class CompileRun {
 public:
     explicit CompileRun(int host)
         : host_(hosts::HostTable[host]),
-          notepad_(platform::Processes().winExec, [this](const std::string& command) {
-              opened.push_back(command);
+          notepad_(platform::Processes().startProgram, [this](const std::string& program, const std::string& command) {
+              opened.push_back(program + " | " + command);
               return true;
           }),
           front_(platform::Ui().bringApplicationToFront, [this] { ++broughtToFront; }) {
@@ -46,7 +46,7 @@ private:
     }
 
     const hosts::HostInfo& host_;
-    platform::ScopedOverride<decltype(platform::ProcessApi::winExec)> notepad_;
+    platform::ScopedOverride<decltype(platform::ProcessApi::startProgram)> notepad_;
     platform::ScopedOverride<decltype(platform::UiApi::bringApplicationToFront)> front_;
 };
 
@@ -71,6 +71,12 @@ std::string SystemFolder() {
 }
 
 std::string Lib(const test::HostScenario& s, const char* file) { return s.InstallPath() + "\\Lib\\" + file; }
+
+// Notepad from the system folder with the instructions by full path: "program | command line".
+std::string NotepadWithInstructions(const test::HostScenario& s) {
+    const std::string notepad = SystemFolder() + "\\notepad.exe";
+    return notepad + " | \"" + notepad + "\" \"" + s.InstallPath() + "\\error.log\"";
+}
 
 // ---- Compiled ----
 
@@ -127,7 +133,7 @@ TEST(CompilePackages, FailingToolsLeaveInstructionsAndOpenThemInNotepad) {
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
     EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\error.log"),
               test::CrLfText(test::ExpectedInstructions(Delphi6, SystemFolder())));
-    EXPECT_EQ(run.opened, Lines{"notepad error.log"});
+    EXPECT_EQ(run.opened, Lines{NotepadWithInstructions(s)});
     EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\rebuild.bat"));
     EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
     EXPECT_EQ(ToolRuns(s.Ide()).size(), 2u) << "the batch goes on after a failing tool";
@@ -143,7 +149,7 @@ TEST(CompilePackages, ADesignTimePackageAloneIsAFailure) {
     EXPECT_TRUE(test::FileExists(Lib(s, "dclkv40c6.bpl")));
     EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
-    EXPECT_EQ(run.opened, Lines{"notepad error.log"});
+    EXPECT_EQ(run.opened, Lines{NotepadWithInstructions(s)});
     EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\error.log"),
               test::CrLfText(test::ExpectedInstructions(CBuilder6, SystemFolder())));
 }
@@ -165,10 +171,12 @@ TEST(CompilePackages, BinariesOfAnEarlierInstallationDoNotCount) {
 TEST(CompilePackages, ABatchThatCannotStartRaisesAndLeavesTheStateAlone) {
     test::HostScenario s(Delphi6);
     CompileRun run(Delphi6);
-    std::string startedWith, title;
+    std::string program, startedWith, title;
     bool hidden = false;
     platform::ScopedOverride<decltype(platform::ProcessApi::createProcess)> refuse(
-        platform::Processes().createProcess, [&](const std::string& command, const std::string& t, bool h) {
+        platform::Processes().createProcess,
+        [&](const std::string& application, const std::string& command, const std::string& t, bool h) {
+            program = application;
             startedWith = command;
             title = t;
             hidden = h;
@@ -181,7 +189,9 @@ TEST(CompilePackages, ABatchThatCannotStartRaisesAndLeavesTheStateAlone) {
     } catch (const rtl::Exception& e) {
         EXPECT_EQ(e.Message(), "Error occured when trying to compile packages. Compilation is not done.");
     }
-    EXPECT_EQ(startedWith, "rebuild.bat");
+    // The interpreter from the system folder; the batch relative to the current folder, the install folder.
+    EXPECT_EQ(program, SystemFolder() + "\\cmd.exe");
+    EXPECT_EQ(startedWith, "\"" + SystemFolder() + "\\cmd.exe\" /D /C \".\\rebuild.bat\"");
     EXPECT_EQ(title, "Compile Korvane packages");
     EXPECT_TRUE(hidden);
     EXPECT_TRUE(view.states.empty()) << "cbCompiling stays grayed";
@@ -231,14 +241,14 @@ TEST(CompilePackages, NotepadThatDoesNotStartGoesUnreported) {
     CompileRun run(Delphi6);
     s.Ide().FailTools();
     Lines tried;
-    platform::ScopedOverride<decltype(platform::ProcessApi::winExec)> refused(
-        platform::Processes().winExec, [&](const std::string& command) {
-            tried.push_back(command);
+    platform::ScopedOverride<decltype(platform::ProcessApi::startProgram)> refused(
+        platform::Processes().startProgram, [&](const std::string& program, const std::string& command) {
+            tried.push_back(program + " | " + command);
             return false;
         });
     test::RecordingView view;
     EXPECT_NO_THROW(hosts::CompilePackages(view));
-    EXPECT_EQ(tried, Lines{"notepad error.log"});
+    EXPECT_EQ(tried, Lines{NotepadWithInstructions(s)});
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
     EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\error.log"));
     EXPECT_TRUE(s.warningTexts.empty());

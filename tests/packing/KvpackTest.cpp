@@ -11,8 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "payload/InstTypes.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
+#include "rtl/Streaming.h"
+#include "rtl/Streams.h"
 #include "tests/packing/PackingFixture.h"
 #include "tests/support/ChildProcess.h"
 
@@ -244,6 +247,17 @@ bool PageAligned(const std::string& image) {
 
 std::string InstallExe() { return test::ExecutableFolder() + "install.exe"; }
 
+// A bare payload stream with one empty file stored under name, as a hand-made payload may hold.
+std::string StreamNaming(const DataTree& tree, const std::string& name, const std::string& file) {
+    payload::TInstallerData data(nullptr);
+    data.Files().Add().Name = name;
+    rtl::TMemoryStream stream;
+    rtl::WriteComponentStream(stream, data);
+    const std::vector<uint8_t>& bytes = stream.Bytes();
+    test::WriteWholeFile(tree.Path(file), std::string(bytes.begin(), bytes.end()));
+    return tree.Path(file);
+}
+
 }  // namespace
 
 TEST(KvpackBind, GivesABuiltInstallerAnotherPayloadAndKeepsEveryOtherResource) {
@@ -308,6 +322,8 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
     nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_SECURITY] = {static_cast<DWORD>(image.size()), 8};
     image += std::string("\x08\x00\x00\x00\x00\x02\x02\x00", 8);
     test::WriteWholeFile(signedExe, image);
+    // A file that Windows takes for a serial port (COM and a superscript one), where the file system has it.
+    tree.Add("\\BadData\\common\\COM\xB9.txt", "");
     const std::string readOnlyOut = tree.Path("\\readonly.exe");
     test::WriteWholeFile(readOnlyOut, "old installer");
     platform::Files().setAttributes(readOnlyOut, platform::attr::ReadOnly);
@@ -329,6 +345,26 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
         {{"build", tree.Path("\\Data"), tree.Path("\\nolicense.txt"), InstallExe(), out},
          "Cannot open file " + tree.Path("\\nolicense.txt")},
         {{"build", tree.Path("\\Data"), tree.Path("\\license.txt"), kvpackExe, out}, kvpackExe + " is not a Korvane installer"},
+        // A stored name that the installer would refuse to extract, one row per kind.
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\..\\evil.txt", "\\parent.bin"), out},
+         "Invalid file name in payload: \\common\\..\\evil.txt"},
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\. .\\evil.txt", "\\trimmed.bin"), out},
+         "Invalid file name in payload: \\common\\. .\\evil.txt"},
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\\\evil.txt", "\\empty.bin"), out},
+         "Invalid file name in payload: \\common\\\\evil.txt"},
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\C:evil.txt", "\\colon.bin"), out},
+         "Invalid file name in payload: \\common\\C:evil.txt"},
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\Sources/evil.txt", "\\slash.bin"), out},
+         "Invalid file name in payload: \\common\\Sources/evil.txt"},
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\aux.pas", "\\device.bin"), out},
+         "Invalid file name in payload: \\common\\aux.pas"},
+        {{"bind", InstallExe(), StreamNaming(tree, "\\common\\lpt\xB3.txt", "\\superscript.bin"), out},
+         "Invalid file name in payload: \\common\\lpt\xB3.txt"},
+        // Packed from disk: refused before anything is written, by pack and by build.
+        {{"pack", tree.Path("\\BadData"), tree.Path("\\license.txt"), out},
+         "Invalid file name in payload: \\common\\COM\xB9.txt"},
+        {{"build", tree.Path("\\BadData"), tree.Path("\\license.txt"), InstallExe(), out},
+         "Invalid file name in payload: \\common\\COM\xB9.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);

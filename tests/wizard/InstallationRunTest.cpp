@@ -73,9 +73,9 @@ public:
                           return searchPath_.Original()(k, name, type, data, size);
                       }),
           compile_(platform::Processes().createProcess,
-                   [this](const std::string& command, const std::string& title, bool hidden) {
+                   [this](const std::string& program, const std::string& command, const std::string& title, bool hidden) {
                        atCompilation = ProgressOf(wizard_.Form());
-                       return compile_.Original()(command, title, hidden);
+                       return compile_.Original()(program, command, title, hidden);
                    }) {
         RemoveSystemCopies();
         wizard_.ToInstallPath();
@@ -235,7 +235,8 @@ TEST(InstallationRun, AFailedCompilationIsReportedByTheBoxAndTheInstructionsNotB
     EXPECT_TRUE(install.wizard().boxes.empty());
     EXPECT_EQ(ProgressOf(install.Form()), (Progress{C, C, C, C, U, false}));
     EXPECT_TRUE(test::FileExists(install.InstallPath() + "\\error.log"));
-    EXPECT_EQ(install.wizard().commands, std::vector<std::string>{"notepad error.log"});
+    const std::string notepad = "\"" + hosts::GetSystemFolder() + "\\notepad.exe\"";
+    EXPECT_EQ(install.wizard().commands, std::vector<std::string>{notepad + " \"" + install.InstallPath() + "\\error.log\""});
     EXPECT_TRUE(install.Form().btnNext->Enabled());
 }
 

@@ -103,8 +103,8 @@ Wizard::Wizard(std::nullptr_t)
                 helpRequests.push_back(file + "|" + macro);
                 return true;
             }),
-      exec_(platform::Processes().winExec,
-            [this](const std::string& command) {
+      exec_(platform::Processes().startProgram,
+            [this](const std::string&, const std::string& command) {
                 commands.push_back(command);
                 return true;
             }),

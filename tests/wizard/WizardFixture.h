@@ -86,7 +86,7 @@ public:
 
     std::vector<Box> boxes;
     std::vector<std::string> helpRequests;  // "file|macro"
-    std::vector<std::string> commands;      // programs started with WinExec
+    std::vector<std::string> commands;      // command lines of the window programs started
     int frontRequests = 0;
 
 private:
@@ -100,7 +100,7 @@ private:
     std::vector<int> answers_;
     platform::ScopedOverride<decltype(platform::UiApi::messageBox)> boxes_;
     platform::ScopedOverride<decltype(platform::UiApi::winHelp)> help_;
-    platform::ScopedOverride<decltype(platform::ProcessApi::winExec)> exec_;
+    platform::ScopedOverride<decltype(platform::ProcessApi::startProgram)> exec_;
     platform::ScopedOverride<decltype(platform::UiApi::bringApplicationToFront)> front_;
 };
 
