@@ -148,15 +148,24 @@ const HostInstallation Installations[] = {
      ":Include kvc6.cnt", "dclkv40c6.bpl"},
 };
 
-// The file at path is the one the fixture wrote into the Data tree, with the time stamp and the
-// attributes it was given there (not as the payload's scan saw them: a fault shared by scan and
-// extraction would pass unseen).
-void ExpectInstalledAs(const std::string& path, const std::string& dataFile, uint32_t attributes) {
+// The packed item and the file at path both carry the time stamp and the attributes that the
+// fixture gave the file in the Data tree, and the file its content. Both, because a fault shared by
+// scan and extraction (a time conversion missed on both sides) cancels out on disk.
+void ExpectInstalledAs(const std::string& path, const std::string& dataFolder, const Placed& f) {
     SCOPED_TRACE(path);
+    const payload::TFileCollection& files = payload::InstallerData->Files();
+    int packed = 0;
+    for (int i = 0; i < files.Count(); ++i) {
+        if (files.Item(i).Name != f.stored) continue;
+        ++packed;
+        EXPECT_EQ(files.Item(i).Age, wizard_test::SampleAge);
+        EXPECT_EQ(static_cast<uint32_t>(files.Item(i).Attr) & Protecting, f.attributes);
+    }
+    EXPECT_EQ(packed, 1) << f.stored;
     ASSERT_TRUE(test::FileExists(path));
-    EXPECT_EQ(test::ReadWholeFile(path), test::ReadWholeFile(dataFile));
+    EXPECT_EQ(test::ReadWholeFile(path), test::ReadWholeFile(dataFolder + f.stored));
     EXPECT_EQ(test::LocalDosTime(path), static_cast<uint32_t>(wizard_test::SampleAge));
-    EXPECT_EQ(test::Attributes(path) & Protecting, attributes);
+    EXPECT_EQ(test::Attributes(path) & Protecting, f.attributes);
 }
 
 TEST(InstallationRun, InstallsTheSuiteIntoTheChosenIdeAndExitOpensItsHelp) {
@@ -181,8 +190,8 @@ TEST(InstallationRun, InstallsTheSuiteIntoTheChosenIdeAndExitOpensItsHelp) {
         const std::string ideHelp = install.Ide().HelpFolder() + "\\";
         const std::string data = install.DataFolder();
         for (const std::vector<Placed>* files : {&SharedFiles, &expected.installed})
-            for (const Placed& f : *files) ExpectInstalledAs(installPath + f.path, data + f.stored, f.attributes);
-        for (const Placed& f : expected.help) ExpectInstalledAs(ideHelp + f.path, data + f.stored, f.attributes);
+            for (const Placed& f : *files) ExpectInstalledAs(installPath + f.path, data, f);
+        for (const Placed& f : expected.help) ExpectInstalledAs(ideHelp + f.path, data, f);
         EXPECT_FALSE(test::FileExists(installPath + "\\Lib\\kv40d5.dpk"));
 
         // The IDE knows the suite: its library path, its package, its help included once.
