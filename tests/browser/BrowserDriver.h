@@ -11,12 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/WaitFor.h"
 #include "tests/support/WindowText.h"
 
 namespace test {
-
-// Waits (on a thread of its own) until fn returns true or the time is up; false then.
-bool WaitFor(const std::function<bool()>& fn, std::chrono::milliseconds limit = std::chrono::seconds(15));
 
 // The first visible top-level window of the thread whose class is className; nullptr if none.
 HWND FindThreadWindow(DWORD threadId, const std::string& className);

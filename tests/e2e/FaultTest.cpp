@@ -29,6 +29,9 @@ namespace {
 
 using fixture::Hive;
 using namespace e2e;
+using e2e_test::CommonFileCount;
+using e2e_test::D6FileCount;
+using e2e_test::D6HelpFileCount;
 using e2e_test::ExpectExtracted;
 using e2e_test::ExpectInstalled;
 using e2e_test::Packed;
@@ -136,8 +139,9 @@ void ExpectRegisteredAndHelpMoved(const Scene& s) {
     EXPECT_EQ(test::ReadWholeFile(s.ide.HelpFolder() + "\\kvd6.cnt"), test::ReadWholeFile(Packed("d6") + "\\Help\\kvd6.cnt"));
 }
 void ExpectAllExtracted(const Scene& s, bool helpMoved) {
-    ExpectExtracted("common", s.folder);
-    ExpectExtracted("d6", s.folder, helpMoved ? "\\Help\\" : "");
+    EXPECT_EQ(ExpectExtracted("common", s.folder), CommonFileCount);
+    EXPECT_EQ(ExpectExtracted("d6", s.folder, helpMoved ? "\\Help\\" : ""),
+              D6FileCount - (helpMoved ? D6HelpFileCount : 0));
 }
 std::string ProductValue(const char* name) {
     return fixture::GetString(Hive::LocalMachine, fixture::ProductKey(Delphi6), name);
@@ -231,11 +235,24 @@ const FaultCase Cases[] = {
      [](const Scene& s) {
          ExpectNothingOfTheIdeChanged(s);
          EXPECT_EQ(FileAt(s.folder + HeldName, HeldName).size, 3u);
-         // Stored breadth first: the top folder's file before it, the deeper ones and the host's after it.
+         // Stored breadth first, a folder's files as the file system lists them: the top folder's
+         // file and those listed before the held one are written, the rest of its folder, the
+         // deeper ones and the host's are not.
          ExpectInstalled("common", "\\readme.txt", s.folder);
-         for (const DiskFile& f : FilesBelow(Packed("common") + "\\Sources"))
-             if (f.name != "\\KvConsts.pas" && test::FileExists(s.folder + "\\Sources" + f.name))
-                 ExpectInstalled("common", "\\Sources" + f.name, s.folder);
+         bool beforeHeld = true;
+         int listed = 0;
+         for (const std::string& name : FileNamesAsListed(Packed("common") + "\\Sources")) {
+             ++listed;
+             if (name == "KvConsts.pas") {
+                 beforeHeld = false;
+             } else if (beforeHeld) {
+                 ExpectInstalled("common", "\\Sources\\" + name, s.folder);
+             } else {
+                 EXPECT_FALSE(test::FileExists(s.folder + "\\Sources\\" + name)) << name;
+             }
+         }
+         EXPECT_EQ(listed, 7);
+         EXPECT_FALSE(beforeHeld) << "the held file is not among the packed ones";
          EXPECT_FALSE(FolderThere(s.folder + "\\Demos"));
          EXPECT_FALSE(FolderThere(s.folder + "\\Lib"));
      }},

@@ -83,8 +83,8 @@ TEST(Installation, IntoDelphi6ByKeyboardLeavesWhatItPromisesAndExitOpensTheHelp)
     }
 
     // The payload's shared and Delphi 6 files, the help moved into the IDE, the packages built.
-    ExpectExtracted("common", folder);
-    ExpectExtracted("d6", folder, "\\Help\\");
+    EXPECT_EQ(ExpectExtracted("common", folder), e2e_test::CommonFileCount);
+    EXPECT_EQ(ExpectExtracted("d6", folder, "\\Help\\"), e2e_test::D6FileCount - e2e_test::D6HelpFileCount);
     std::vector<std::string> names;
     for (const DiskFile& f : FilesBelow(folder)) names.push_back(f.name);
     std::vector<std::string> expected = {"\\rebuild.bat", "\\Lib\\dclkv40d6.bpl"};

@@ -10,7 +10,10 @@ std::string Packed(const std::string& tag);
 // The packed file of tag at its name below folder: content, size, attributes and time stamp.
 void ExpectInstalled(const std::string& tag, const std::string& name, const std::string& folder);
 // Every packed file of tag below folder, those below the subfolder skipped (moved elsewhere)
-// left out.
-void ExpectExtracted(const std::string& tag, const std::string& folder, const std::string& skipped = "");
+// left out; gives how many it compared, for the caller to check against the count below.
+[[nodiscard]] int ExpectExtracted(const std::string& tag, const std::string& folder, const std::string& skipped = "");
+
+// The sample payload's files (sample/Data): "common", "d6", and of those in d6's Help folder.
+inline constexpr int CommonFileCount = 14, D6FileCount = 9, D6HelpFileCount = 2;
 
 }  // namespace e2e_test

@@ -76,8 +76,8 @@ TEST(Reinstallation, IntoTheSameFolderReplacesEveryFileAndRegistersOnce) {
                                                             {"Component compilation", BST_CHECKED}}));
 
     // Every file as stored, the read-only ones included.
-    ExpectExtracted("common", folder);
-    ExpectExtracted("d6", folder, "\\Help\\");
+    EXPECT_EQ(ExpectExtracted("common", folder), e2e_test::CommonFileCount);
+    EXPECT_EQ(ExpectExtracted("d6", folder, "\\Help\\"), e2e_test::D6FileCount - e2e_test::D6HelpFileCount);
     EXPECT_EQ(ide.ToolRuns().size(), 4u);
 
     // The IDE knows the suite once; the product record names this installation.

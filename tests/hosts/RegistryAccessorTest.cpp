@@ -140,12 +140,14 @@ TEST_F(RegistryAccessor, EveryKeyOpenedIsClosedAlsoWhenAnErrorPasses) {
         EXPECT_EQ(counter.Open(), 1);
     }
     EXPECT_EQ(counter.Open(), 0);
-    try {
+    // The error leaves the accessor's scope while its key is open.
+    auto readThroughTheError = [&] {
         TRegistry reg;
-        reg.OpenKey(kBase + "\\A", false);
+        ASSERT_TRUE(reg.OpenKey(kBase + "\\A", false));
+        ASSERT_EQ(counter.Open(), 1);
         reg.ReadString("Count");
-    } catch (const rtl::ERegistryException&) {
-    }
+    };
+    EXPECT_THROW(readThroughTheError(), rtl::ERegistryException);
     EXPECT_EQ(counter.Open(), 0);
 }
 

@@ -20,11 +20,18 @@ constexpr int CBuilder6 = 5;
 using hosts::CheckState;
 using Lines = std::vector<std::string>;
 
+// The system folder as Windows reports it, for the expected texts and paths.
+std::string SystemFolder() {
+    char path[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
+}
+
 // Records Notepad and the call to the front; removes what the batch put into the system folder.
 class CompileRun {
 public:
     explicit CompileRun(int host)
-        : host_(hosts::HostTable[host]),
+        : texts_(test::CompileTexts[host]),
           notepad_(platform::Processes().startProgram, [this](const std::string& program, const std::string& command) {
               opened.push_back(program + " | " + command);
               return true;
@@ -34,18 +41,16 @@ public:
     }
     ~CompileRun() { RemoveSystemCopies(); }
 
-    std::string SystemRtmBinary() const { return hosts::GetSystemFolder() + "\\" + host_.RtmPackageBinary; }
-
     Lines opened;
     int broughtToFront = 0;
 
 private:
     void RemoveSystemCopies() {
-        platform::Files().deleteFile(SystemRtmBinary());
-        platform::Files().deleteFile(hosts::GetSystemFolder() + "\\" + host_.DtmPackageBinary);
+        DeleteFileA((SystemFolder() + "\\" + texts_.rtmBinary).c_str());
+        DeleteFileA((SystemFolder() + "\\" + texts_.dtmBinary).c_str());
     }
 
-    const hosts::HostInfo& host_;
+    const test::HostCompileTexts& texts_;
     platform::ScopedOverride<decltype(platform::ProcessApi::startProgram)> notepad_;
     platform::ScopedOverride<decltype(platform::UiApi::bringApplicationToFront)> front_;
 };
@@ -61,13 +66,6 @@ std::vector<ToolRun> ToolRuns(const fixture::FakeIde& ide) {
         runs.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
     }
     return runs;
-}
-
-// The system folder as Windows reports it, for the expected texts.
-std::string SystemFolder() {
-    char path[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(path, sizeof path);
-    return std::string(path, n < sizeof path ? n : 0);
 }
 
 std::string Lib(const test::HostScenario& s, const char* file) { return s.InstallPath() + "\\Lib\\" + file; }
@@ -135,7 +133,7 @@ TEST(CompilePackages, FailingToolsLeaveInstructionsAndOpenThemInNotepad) {
               test::CrLfText(test::ExpectedInstructions(Delphi6, SystemFolder())));
     EXPECT_EQ(run.opened, Lines{NotepadWithInstructions(s)});
     EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\rebuild.bat"));
-    EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
+    EXPECT_FALSE(test::FileExists(SystemFolder() + "\\kv40d6.bpl"));
     EXPECT_EQ(ToolRuns(s.Ide()).size(), 2u) << "the batch goes on after a failing tool";
 }
 
@@ -147,7 +145,7 @@ TEST(CompilePackages, ADesignTimePackageAloneIsAFailure) {
     hosts::CompilePackages(view);
 
     EXPECT_TRUE(test::FileExists(Lib(s, "dclkv40c6.bpl")));
-    EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
+    EXPECT_FALSE(test::FileExists(SystemFolder() + "\\kv40c6.bpl"));
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
     EXPECT_EQ(run.opened, Lines{NotepadWithInstructions(s)});
     EXPECT_EQ(test::ReadWholeFile(s.InstallPath() + "\\error.log"),
@@ -157,14 +155,14 @@ TEST(CompilePackages, ADesignTimePackageAloneIsAFailure) {
 TEST(CompilePackages, BinariesOfAnEarlierInstallationDoNotCount) {
     test::HostScenario s(Delphi6);
     CompileRun run(Delphi6);
-    test::WriteWholeFile(run.SystemRtmBinary(), "old");
+    test::WriteWholeFile(SystemFolder() + "\\kv40d6.bpl", "old");
     test::WriteWholeFile(Lib(s, "dclkv40d6.bpl"), "old");
     s.Ide().FailTools();
     test::RecordingView view;
     hosts::CompilePackages(view);
 
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
-    EXPECT_FALSE(test::FileExists(run.SystemRtmBinary()));
+    EXPECT_FALSE(test::FileExists(SystemFolder() + "\\kv40d6.bpl"));
     EXPECT_FALSE(test::FileExists(Lib(s, "dclkv40d6.bpl")));
 }
 

@@ -98,12 +98,15 @@ TEST(PackedResource, HasTheResourceHeaderAndIsTheSameWhenPackedTwice) {
     ASSERT_EQ(loaded.Files().Count(), 3);
     EXPECT_EQ(loaded.Files().Item(0).Name, "\\readme.txt");
     EXPECT_EQ(loaded.License().Lines(), (std::vector<std::string>{"Licence", "line two"}));
+    int stamped = 0;
     for (int i = 0; i < loaded.Files().Count(); ++i) {
         const payload::TFileHolder& item = loaded.Files().Item(i);
         if (item.Name != "\\common\\Sources\\KvButton.pas") continue;
+        ++stamped;
         EXPECT_EQ(item.Age, packing_test::SampleAge);
         EXPECT_EQ(std::string(item.Content.begin(), item.Content.end()), "unit KvButton;");
     }
+    EXPECT_EQ(stamped, 1) << "\\common\\Sources\\KvButton.pas under its name as on disk";
 }
 
 TEST(PackedResource, WithoutDataFolderOrLicenceLinesHoldsAnEmptyCollectionOnly) {

@@ -347,7 +347,10 @@ TEST_F(Extraction, EachFolderIsAskedAboutAndCreatedOncePerExtraction) {
                                               return create(p);
                                           }));
     files().ExtractFolder("common");
-    for (const auto& [folder, count] : asked) EXPECT_EQ(count, 1) << folder;
+    // No path twice, and each folder on the way, up to the first that exists, once.
+    for (const auto& [path, count] : asked) EXPECT_EQ(count, 1) << path;
+    for (const std::string& folder : {dir.Path(), root, root + "\\A", root + "\\A\\B", root + "\\A\\C"})
+        EXPECT_EQ(asked[folder], 1) << folder;
     const std::map<std::string, int> once = {{root, 1}, {root + "\\A", 1}, {root + "\\A\\B", 1}, {root + "\\A\\C", 1}};
     EXPECT_EQ(created, once);
     EXPECT_TRUE(test::FileExists(root + "\\A\\C\\4.txt"));

@@ -67,4 +67,24 @@ bool FileExists(const std::string& path) {
 
 uint32_t Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
+uint32_t LocalDosTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FILETIME local;
+    WORD date = 0, time = 0;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToDosDateTime(&local, &date, &time))
+        return 0;
+    return static_cast<uint32_t>(date) << 16 | time;
+}
+
+void SetLocalDosTime(const std::string& path, uint32_t dosTime) {
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME local, universal;
+    const bool stamped = file != INVALID_HANDLE_VALUE &&
+                         DosDateTimeToFileTime(HIWORD(dosTime), LOWORD(dosTime), &local) &&
+                         LocalFileTimeToFileTime(&local, &universal) && SetFileTime(file, nullptr, nullptr, &universal);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!stamped) throw std::runtime_error("cannot stamp " + path);
+}
+
 }  // namespace test

@@ -24,5 +24,10 @@ void WriteWholeFile(const std::string& path, const std::string& content);
 void MakeFolders(const std::string& path);
 bool FileExists(const std::string& path);  // a plain file, not a folder
 uint32_t Attributes(const std::string& path);
+// The last-write time as a packed DOS date and time of local time (0 when it cannot be read), and
+// the same stamp set; straight through Win32, so that a test knows the stamps it made without the
+// installer's own conversions. SetLocalDosTime throws std::runtime_error when it cannot stamp.
+uint32_t LocalDosTime(const std::string& path);
+void SetLocalDosTime(const std::string& path, uint32_t dosTime);
 
 }  // namespace test

@@ -8,6 +8,7 @@
 #include "fixtures/runningide/RunningIde.h"
 #include "hosts/HostSelection.h"
 #include "platform/Registry.h"
+#include "tests/browser/BrowserDriver.h"
 #include "tests/wizard/WizardFixture.h"
 
 namespace {
@@ -191,17 +192,24 @@ TEST_F(IdeWait, ClosingTheIdeBringsWelcome) {
 
 TEST_F(IdeWait, TheWaitEndsAlsoWhileTheExitQuestionIsOpen) {
     wizard::TMainForm& form = wizard_.Form();
-    // The question's own message loop delivers the ticks: closing the IDE meanwhile brings
-    // "Welcome" before the answer, which then applies as usual.
-    bool closed = false, welcomeWhileAsked = false;
-    platform::ScopedOverride<decltype(platform::UiApi::messageBox)> question(
-        platform::Ui().messageBox, [&](const std::string&, const std::string&, uint32_t) {
-            closed = ide_->Close();
-            welcomeWhileAsked = wizard_.PumpUntil([this] { return OnWelcome(); }, WaitLimitMs);
-            return IDNO;
-        });
+    // The question is the platform's own box, whose modal loop alone delivers the ticks while it
+    // is open: a second thread closes the IDE, waits for "Welcome" (Next enabled) and answers No,
+    // which then applies as usual.
+    platform::ScopedOverride question(platform::Ui().messageBox, wizard_.PlatformMessageBox());
+    const HWND next = static_cast<HWND>(form.btnNext->Handle());
+    const std::chrono::milliseconds limit(WaitLimitMs);
+    bool asked = false, closed = false, welcomeWhileAsked = false;
+    test::Driver driver([&](DWORD ui) {
+        HWND box = nullptr;
+        asked = test::WaitFor([&] { return (box = test::FindThreadWindow(ui, "#32770")) != nullptr; }, limit);
+        if (!asked) return;
+        closed = ide_->Close();
+        welcomeWhileAsked = test::WaitFor([&] { return IsWindowEnabled(next) != FALSE; }, limit);
+        test::Press(GetDlgItem(box, IDNO));
+    });
     wizard_.Click(*form.btnExit);
-    ASSERT_TRUE(closed);
+    driver.Join();
+    ASSERT_TRUE(asked && closed);
     EXPECT_TRUE(welcomeWhileAsked);
     EXPECT_EQ(wizard_.Page(), "Welcome");
     EXPECT_TRUE(form.btnNext->Enabled());

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <stdexcept>
 #include <thread>
 
 #include "fixtures/fakeide/FakeInstallFolder.h"
@@ -23,14 +22,6 @@ int HostOfTag(const std::string& tag) {
     for (int i = 0; i < hosts::HostCount; ++i)
         if (tag == hosts::HostTable[i].PayloadFolderTag) return i;
     return -1;
-}
-
-void SetAge(const std::string& path) {
-    using namespace platform;
-    FileHandle file(platform::Files().createFile(path, access::Read | access::Write, share::None, disposition::OpenExisting,
-                                       attr::Normal));
-    if (!file.Valid() || !platform::Files().setLastWriteDosTime(file.Get(), static_cast<uint32_t>(SampleAge)))
-        throw std::runtime_error("cannot stamp " + path);
 }
 
 void LayOutTag(const std::string& folder, const std::string& tag) {
@@ -59,7 +50,7 @@ void StampTree(const std::string& folder) {
             StampTree(path);
             continue;
         }
-        SetAge(path);
+        test::SetLocalDosTime(path, static_cast<uint32_t>(SampleAge));
         if (name.find(".inc") != std::string::npos) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
         if (name.find("hidden") == 0) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     } while (FindNextFileA(h, &fd));

@@ -65,6 +65,8 @@ public:
 
     // The answers to the next message boxes, in order; without one, OK (or No for a question).
     void Answer(int button) { answers_.push_back(button); }
+    // The platform's own message box, for a test that lets one show and answers it from outside.
+    const decltype(platform::UiApi::messageBox)& PlatformMessageBox() const { return boxes_.Original(); }
     // Handles what is waiting in the queue; PumpUntil also waits for more, up to a limit.
     void Pump();
     bool PumpUntil(const std::function<bool()>& done, int limitMs = 5000);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "tests/support/TempDir.h"
+
 namespace e2e {
 namespace {
 
@@ -14,19 +16,33 @@ struct ListingClose {
     void operator()(HANDLE h) const { FindClose(h); }
 };
 
-void Walk(const std::string& root, const std::string& relative, std::vector<DiskFile>& out) {
+struct Entry {
+    std::string name;
+    bool folder;
+};
+
+// The entries of folder but "." and "..", in the order in which the file system lists them.
+std::vector<Entry> Listing(const std::string& folder) {
+    std::vector<Entry> entries;
     WIN32_FIND_DATAA fd;
-    HANDLE found = FindFirstFileA((root + relative + "\\*").c_str(), &fd);
-    if (found == INVALID_HANDLE_VALUE) return;
+    HANDLE found = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (found == INVALID_HANDLE_VALUE) return entries;
     std::unique_ptr<void, ListingClose> listing(found);
     do {
         const std::string name = fd.cFileName;
-        if (name == "." || name == "..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            Walk(root, relative + "\\" + name, out);
-        else
-            out.push_back(FileAt(root + relative + "\\" + name, relative + "\\" + name));
+        if (name != "." && name != "..") entries.push_back({name, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (FindNextFileA(found, &fd));
+    return entries;
+}
+
+void Walk(const std::string& root, const std::string& relative, std::vector<DiskFile>& out) {
+    for (const Entry& e : Listing(root + relative)) {
+        const std::string name = relative + "\\" + e.name;
+        if (e.folder)
+            Walk(root, name, out);
+        else
+            out.push_back(FileAt(root + name, name));
+    }
 }
 
 }  // namespace
@@ -36,12 +52,7 @@ DiskFile FileAt(const std::string& path, const std::string& name) {
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         throw std::runtime_error("no file " + path);
-    DiskFile file{name, data.nFileSizeLow, GetFileAttributesA(path.c_str()), 0};
-    FILETIME local;
-    WORD date = 0, time = 0;
-    if (FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &date, &time))
-        file.dosTime = static_cast<uint32_t>(date) << 16 | time;
-    return file;
+    return {name, data.nFileSizeLow, GetFileAttributesA(path.c_str()), test::LocalDosTime(path)};
 }
 
 std::vector<DiskFile> FilesBelow(const std::string& folder) {
@@ -49,6 +60,13 @@ std::vector<DiskFile> FilesBelow(const std::string& folder) {
     Walk(folder, "", files);
     std::sort(files.begin(), files.end(), [](const DiskFile& a, const DiskFile& b) { return a.name < b.name; });
     return files;
+}
+
+std::vector<std::string> FileNamesAsListed(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const Entry& e : Listing(folder))
+        if (!e.folder) names.push_back(e.name);
+    return names;
 }
 
 std::string DosTimeText(uint32_t dosTime) {

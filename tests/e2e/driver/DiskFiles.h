@@ -19,6 +19,9 @@ struct DiskFile {
 
 // Every file below folder, sorted by name.
 std::vector<DiskFile> FilesBelow(const std::string& folder);
+// The names of the files directly in folder, in the order in which the file system lists them
+// (the order in which the packer stores a folder's files).
+std::vector<std::string> FileNamesAsListed(const std::string& folder);
 // The one file at path; throws std::runtime_error when there is none.
 DiskFile FileAt(const std::string& path, const std::string& name);
 // "2002-03-13 12:26:24" for a packed DOS date and time.
