@@ -5,6 +5,7 @@
 
 #include "payload/kvpack/KvpackConsts.h"
 #include "platform/Files.h"
+#include "rtl/Backslash.h"
 #include "platform/Resources.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -68,7 +69,8 @@ rtl::SharedBytes MapWholeFile(const std::string& path) {
 // The loader searches the program's folder and the system folders for a bare file name; a path
 // relative to the current folder must say so.
 std::string AsLoadablePath(const std::string& path) {
-    return path.find_first_of("\\/:") == std::string::npos ? ".\\" + path : path;
+    const bool bare = rtl::FindBackslash(path) == std::string::npos && path.find_first_of("/:") == std::string::npos;
+    return bare ? ".\\" + path : path;
 }
 
 rtl::SharedBytes ReadPayloadStream(const std::string& file) { return StreamOf(file, false); }
