@@ -40,6 +40,9 @@ case "$setting" in
     locale -a 2>/dev/null | grep -qix "${setting/UTF-8/utf-\\?8}" ||
       { echo "the locale $setting is missing: tools/setup-debian.sh generates it" >&2; exit 1; }
     echo "$setting" >"$dir/.locale"
+    # Tahoma has no CJK letters: Windows draws them from the fonts linked to it, first MS UI
+    # Gothic, which Wine brings none of; Debian's WenQuanYi Micro Hei stands in for it.
+    run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'WenQuanYi Micro Hei' /f >/dev/null
     nls='HKLM\System\CurrentControlSet\Control\Nls\CodePage'
     reported="$(reg_value "$nls" ACP) $(reg_value "$nls" OEMCP)"
     echo "$dir/wineprefix ($setting): ANSI and OEM code pages $reported"
