@@ -1,7 +1,7 @@
 // Whole installations on Windows of other code pages, one row in each Wine prefix started in the
 // row's locale: folder names whose last byte is a backslash's in Shift-JIS, letters that the
 // console's code page spells with other bytes than the ANSI one, and a percent sign, which cmd.exe
-// expands in a batch line.
+// expands in a batch line. On the same machine kvpack packs and extracts a payload with such names.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +16,7 @@
 #include "tests/e2e/driver/InstallerWindows.h"
 #include "tests/e2e/driver/KeyboardInstallation.h"
 #include "tests/e2e/driver/Machine.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -28,14 +29,15 @@ struct CodePageRow {
     UINT ansi, oem;    // the code pages of that prefix's locale
     const wchar_t* ideRoot;  // null: the fake machine's own below a temporary folder
     const wchar_t* installFolder;
+    const wchar_t* payloadName;  // a stored name in the row's letters
 };
 
 // 表 is 95 5C and 能 94 5C in Shift-JIS.
 const CodePageRow Rows[] = {
-    {"ja_JP", 932, 932, L"C:\\Borland\\表", L"C:\\Komponenten\\機能"},
-    {"ru_RU", 1251, 866, L"C:\\Борланд\\Delphi6", L"C:\\Компоненты\\d6"},
-    {"de_DE", 1252, 850, nullptr, L"C:\\Komponenten\\Größe"},
-    {"Percent", 1252, 437, nullptr, L"C:\\Kv 100% & (x)\\d6"},
+    {"ja_JP", 932, 932, L"C:\\Borland\\表", L"C:\\Komponenten\\機能", L"\\common\\表\\能.pas"},
+    {"ru_RU", 1251, 866, L"C:\\Борланд\\Delphi6", L"C:\\Компоненты\\d6", L"\\common\\Компоненты\\Ядро.pas"},
+    {"de_DE", 1252, 850, nullptr, L"C:\\Komponenten\\Größe", L"\\common\\Größe\\Maß.pas"},
+    {"Percent", 1252, 437, nullptr, L"C:\\Kv 100% & (x)\\d6", L"\\common\\Kv 100%\\a & (b).pas"},
 };
 
 std::string Ansi(const wchar_t* text) {
@@ -62,9 +64,29 @@ private:
     std::string path_;
 };
 
+test::ChildResult Kvpack(const std::vector<std::string>& args) {
+    std::string line = "\"" + test::ExecutableFolder() + "kvpack.exe\"";
+    for (const std::string& a : args) line += " \"" + a + "\"";
+    return test::RunChild(line);
+}
+
+// The entries of a folder, without "." and "..".
+std::vector<std::string> EntriesOf(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE listing = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (listing == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(listing, &found));
+    FindClose(listing);
+    return names;
+}
+
 class CodePages : public testing::TestWithParam<CodePageRow> {};
 
-TEST_P(CodePages, EveryFolderIsNamedExactlyAndThePackagesAreBuilt) {
+TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
     const CodePageRow& row = GetParam();
     ASSERT_EQ(GetACP(), row.ansi) << "the prefix's locale";
     ASSERT_EQ(GetOEMCP(), row.oem) << "the prefix's locale";
@@ -97,6 +119,7 @@ TEST_P(CodePages, EveryFolderIsNamedExactlyAndThePackagesAreBuilt) {
                                                           {"Component compilation", BST_CHECKED}}));
 
     // Every file below exactly that folder: none in a sibling whose name took a lone lead byte.
+    EXPECT_EQ(EntriesOf(installTop.Path()), std::vector<std::string>{folder.substr(installTop.Path().size() + 1)});
     e2e_test::ExpectExtracted("common", folder);
     e2e_test::ExpectExtracted("d6", folder, "\\Help\\");
     const std::string leaf = folder.substr(installTop.Path().size());
@@ -116,6 +139,27 @@ TEST_P(CodePages, EveryFolderIsNamedExactlyAndThePackagesAreBuilt) {
     EXPECT_EQ(ide.ToolRuns(), (std::vector<std::string>{"dcc32\t" + folder + "\\Lib\tkv40d6.dpk",
                                                         "dcc32\t" + folder + "\\Lib\tdclkv40d6.dpk"}));
     EXPECT_TRUE(test::FileExists(Machine::SystemFolder() + "\\kv40d6.bpl"));
+
+    // Packed on this machine and extracted on it, the name comes back exactly; kvpack says which
+    // code page it was read in.
+    const std::wstring wideName = row.payloadName;
+    const std::string name = Ansi(row.payloadName), data = temp.Path() + "\\Data", out = temp.Path() + "\\Out";
+    test::MakeFolders(data + Ansi(wideName.substr(0, wideName.rfind(L'\\')).c_str()));
+    test::WriteWholeFile(data + name, "unit x;");
+    test::WriteWholeFile(temp.Path() + "\\license.txt", "Licence");
+    const test::ChildResult packed = Kvpack({"pack", data, temp.Path() + "\\license.txt", temp.Path() + "\\data.res"});
+    EXPECT_EQ(packed.exitCode, 0u) << packed.err;
+    const bool beyondAscii = std::any_of(name.begin(), name.end(), [](char c) { return c & 0x80; });
+    std::string warnings = packed.err;
+    warnings.erase(std::remove(warnings.begin(), warnings.end(), '\r'), warnings.end());
+    EXPECT_EQ(warnings, beyondAscii ? "warning: " + name + ": a name beyond ASCII, read in code page " +
+                                            std::to_string(row.ansi) + "; it installs under this name only on " +
+                                            "Windows whose ANSI code page is that one\n"
+                                      : "");
+    const test::ChildResult extracted = Kvpack({"extract", temp.Path() + "\\data.res", "common", out});
+    EXPECT_EQ(extracted.exitCode, 0u) << extracted.err;
+    EXPECT_EQ(test::ReadWholeFile(out + name.substr(std::string("\\common").size())), "unit x;");
+    EXPECT_EQ(EntriesOf(out).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, CodePages, testing::ValuesIn(Rows),
