@@ -11,6 +11,7 @@
 
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "tests/e2e/PackedFiles.h"
+#include "tests/e2e/Steps.h"
 #include "tests/e2e/driver/DiskFiles.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/InstallerWindows.h"
@@ -84,20 +85,6 @@ std::vector<std::string> EntriesOf(const std::string& folder) {
     return names;
 }
 
-// A failed compilation leaves error.log open in Notepad, which would keep the prefix's desktop, and
-// with it the test's output, open after the test: closed, so that a failing row ends.
-void CloseNotepad() {
-    Window notepad;
-    WaitUntil(
-        [&] {
-            for (const Window& w : TopLevelWindows("Notepad"))
-                if (w.Visible() && w.Text().find("error.log") != std::string::npos) notepad = w;
-            return bool(notepad);
-        },
-        "Notepad showing error.log");
-    PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
-}
-
 class CodePages : public testing::TestWithParam<CodePageRow> {};
 
 TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
@@ -122,7 +109,8 @@ TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
     const InstallationSeen seen = InstallByKeyboard(installer, wizard, {1, folder});
     ClickCloseBox(wizard.Form());
     EXPECT_EQ(installer.ExitCode(), 0u);
-    if (seen.progress.at("Component compilation") != BST_CHECKED) CloseNotepad();
+    // Notepad would keep the prefix's desktop, and with it the test's output, open after the test.
+    if (seen.progress.at("Component compilation") != BST_CHECKED) e2e_test::CloseInstructionsInNotepad();
 
     EXPECT_EQ(seen.hostPathField, ide.RootDir());
     EXPECT_EQ(seen.beforeInstallText, "Korvane components will be installed to \"" + folder +
