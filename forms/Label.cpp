@@ -6,6 +6,7 @@
 
 #include "forms/Properties.h"
 #include "forms/Win32Windows.h"
+#include "platform/Text.h"
 
 namespace forms {
 const rtl::PropertyTable* TLabel::StoredProperties() const {
@@ -37,6 +38,18 @@ const rtl::PropertyTable* TLabel::StoredProperties() const {
     return &table;
 }
 
+namespace {
+
+// The caption holds ANSI bytes of the system's code page. Drawn with the ANSI function they would
+// be read in the font's character set, ANSI's (1252) for the wizard's Tahoma, and a Russian or
+// Japanese folder would show as other letters; the wide text shows what was typed.
+int DrawCaption(HDC dc, const std::string& caption, RECT* r, UINT flags) {
+    const std::wstring text = platform::ToWide(caption);
+    return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), r, flags);
+}
+
+}  // namespace
+
 uint32_t TLabel::DrawFlags() const {
     static const UINT alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     UINT flags = DT_EXPANDTABS | alignments[alignment_];
@@ -52,7 +65,7 @@ void TLabel::AdjustSize() {
     HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(EffectiveFont().Handle()));
     RECT r = {0, 0, wordWrap_ ? width_ : 0, 0};
     std::string text = caption_.empty() ? std::string(" ") : caption_;  // an empty label keeps a line's height
-    DrawTextA(dc, text.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
+    DrawCaption(dc, text, &r, DrawFlags() | DT_CALCRECT);
     SelectObject(dc, old);
     ReleaseDC(window, dc);
     SetBounds(left_, top_, wordWrap_ ? width_ : r.right, r.bottom);
@@ -72,11 +85,11 @@ void TLabel::Paint() {
     RECT text = client;
     if (layout_ != tlTop) {
         RECT measure = client;
-        DrawTextA(dc, caption_.c_str(), -1, &measure, DrawFlags() | DT_CALCRECT);
+        DrawCaption(dc, caption_, &measure, DrawFlags() | DT_CALCRECT);
         int32_t spare = (client.bottom - client.top) - (measure.bottom - measure.top);
         text.top += layout_ == tlCenter ? spare / 2 : spare;
     }
-    DrawTextA(dc, caption_.c_str(), -1, &text, DrawFlags());
+    DrawCaption(dc, caption_, &text, DrawFlags());
     SelectObject(dc, old);
     EndPaint(window, &ps);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "hosts/CompileMessages.h"
+#include "hosts/ConsoleBatch.h"
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/Paths.h"
@@ -65,7 +66,7 @@ void CompilePackages(IInstallationView& view) {
     files.deleteFile(SystemRtmBinary(host, GetSystemFolder()));
     files.deleteFile(LibDtmBinary(host));
 
-    SaveLines(RebuildBatchLines(host, {InstallPath, HostRootPath, GetSystemFolder()}), compile::BatchFileName);
+    SaveRebuildBatch(host, {InstallPath, HostRootPath, GetSystemFolder()}, compile::BatchFileName);
     RunBatch();
     platform::Ui().bringApplicationToFront();
 

@@ -4,6 +4,7 @@
 #include "hosts/ProductRecord.h"
 #include "hosts/SuiteConstants.h"
 #include "platform/Text.h"
+#include "rtl/Backslash.h"
 #include "rtl/Format.h"
 #include "rtl/Registry.h"
 
@@ -25,6 +26,8 @@ bool IsSuitePackageEntry(const std::string& valueName) {
     const std::string pattern = std::string("\\") + SelectedHost().DtmPackageBinary;
     // At least one character must stand before the backslash.
     if (valueName.size() <= pattern.size()) return false;
+    // A real backslash: in a double-byte code page 0x5C may also be the second byte of a letter.
+    if (!rtl::IsBackslashAt(valueName, valueName.size() - pattern.size())) return false;
     for (size_t k = 1; k <= pattern.size(); ++k) {
         if (k == VersionDigitFromEnd1 || k == VersionDigitFromEnd2) continue;
         if (!SameCharacter(valueName[valueName.size() - k], pattern[pattern.size() - k])) return false;

@@ -1,6 +1,7 @@
 #include "hosts/Paths.h"
 
 #include "platform/Files.h"
+#include "rtl/Backslash.h"
 
 namespace hosts {
 namespace {
@@ -19,9 +20,9 @@ bool IsDriveRoot(const std::string& path) { return path.size() == 3 && IsDriveRo
 // \\server\share[\...]: two names that are not empty.
 bool IsSharePath(const std::string& path) {
     if (path.compare(0, 2, "\\\\") != 0) return false;
-    const size_t serverEnd = path.find('\\', 2);
+    const size_t serverEnd = rtl::FindBackslash(path, 2);
     if (serverEnd == std::string::npos || serverEnd == 2) return false;
-    const size_t shareEnd = path.find('\\', serverEnd + 1);
+    const size_t shareEnd = rtl::FindBackslash(path, serverEnd + 1);
     return (shareEnd == std::string::npos ? path.size() : shareEnd) > serverEnd + 1;
 }
 
@@ -29,8 +30,9 @@ bool IsSharePath(const std::string& path) {
 
 bool IsFullFolderPath(const std::string& path) { return IsDriveRooted(path) || IsSharePath(path); }
 
-std::string StripTrailingBackslash(const std::string& path) {
-    if (path.size() >= 2 && path.back() == '\\' && !IsDriveRoot(path)) return path.substr(0, path.size() - 1);
+std::string StripTrailingBackslash(const std::string& path, unsigned codePage) {
+    if (path.size() >= 2 && rtl::EndsWithBackslash(path, codePage) && !IsDriveRoot(path))
+        return path.substr(0, path.size() - 1);
     return path;
 }
 

@@ -2,11 +2,14 @@
 // Folder path rules shared by the wizard and the integration steps.
 #include <string>
 
+#include "platform/Text.h"
+
 namespace hosts {
 
 // Removes one trailing backslash unless the path is shorter than two characters or a drive root
-// (a letter, a colon, a backslash).
-std::string StripTrailingBackslash(const std::string& path);
+// (a letter, a colon, a backslash). The last character is a character of the code page: a name
+// that ends in a double-byte character whose second byte is 0x5C keeps it whole.
+std::string StripTrailingBackslash(const std::string& path, unsigned codePage = platform::AnsiCodePage);
 // name in folder (a path of the form StripTrailingBackslash gives): folder, a backslash and name;
 // a drive root has its backslash already.
 std::string PathInFolder(const std::string& folder, const std::string& name);

@@ -10,11 +10,15 @@ using compile::BatchArg;
 using compile::HostCommand;
 using compile::MessageArg;
 
+// cmd.exe expands %...% in a batch line, and takes %% for one percent sign; a folder such as
+// "C:\Kv 100%" is legal.
+std::string BatchFolder(const std::string& folder) { return ReplaceAll(folder, "%", "%%"); }
+
 std::string BatchArgText(BatchArg arg, const HostInfo& host, const CompileFolders& folders) {
     switch (arg) {
-        case BatchArg::InstallPath: return folders.installPath;
-        case BatchArg::HostRootPath: return folders.hostRootPath;
-        case BatchArg::SystemFolder: return folders.systemFolder;
+        case BatchArg::InstallPath: return BatchFolder(folders.installPath);
+        case BatchArg::HostRootPath: return BatchFolder(folders.hostRootPath);
+        case BatchArg::SystemFolder: return BatchFolder(folders.systemFolder);
         case BatchArg::HostName: return host.HostName;
         case BatchArg::RtmPackageBinary: return host.RtmPackageBinary;
         case BatchArg::DtmPackageBinary: return host.DtmPackageBinary;

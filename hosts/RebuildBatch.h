@@ -15,7 +15,7 @@ struct CompileFolders {
     std::string systemFolder;
 };
 
-// The fourteen lines of rebuild.bat, without line ends.
+// The fourteen lines of rebuild.bat, without line ends; each % of a folder doubled.
 std::vector<std::string> RebuildBatchLines(const HostInfo& host, const CompileFolders& folders);
 // The manual-compile message with its tokens replaced; lines still separated by a lone CR.
 std::string ManualCompileInstructions(const HostInfo& host, const std::string& systemFolder);

@@ -5,6 +5,7 @@
 #include "payload/InstTypes.h"
 #include "payload/PayloadConsts.h"
 #include "platform/Files.h"
+#include "rtl/Backslash.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
@@ -117,7 +118,7 @@ void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) con
     platform::FileApi& files = platform::Files();
     UnprotectedDestination destination(path);
     files.deleteFile(path);  // a busy file stays, and creating it fails below
-    folders.Force(path.substr(0, path.rfind('\\') + 1));
+    folders.Force(rtl::FolderPart(path));
     const auto attributes = static_cast<uint32_t>(Attr);
     const bool atCreation = CreationSetsAll(attributes);
     rtl::TFileStream file(path, rtl::FileMode::Create, atCreation ? attributes : platform::attr::Normal);

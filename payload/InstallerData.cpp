@@ -3,6 +3,7 @@
 #include "payload/InstTypes.h"
 #include "rtl/Streaming.h"
 #include "platform/Files.h"
+#include "rtl/Backslash.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streams.h"
 
@@ -41,7 +42,7 @@ void TInstallerData::LoadFromResource() { rtl::ReadComponentResource(kResourceNa
 
 void TInstallerData::SaveToResourceFile(const std::string& fileName) {
     std::string exe = platform::Files().getModuleFileName();
-    std::string path = exe.substr(0, exe.rfind('\\') + 1) + fileName;  // npos + 1 == 0: no folder
+    std::string path = rtl::FolderPart(exe) + fileName;
     rtl::ReplaceFileContents(path, [this](rtl::TStream& file) { rtl::WriteResourceFile(file, kResourceName, *this); });
 }
 

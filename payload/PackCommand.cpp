@@ -1,5 +1,6 @@
 #include "payload/PackCommand.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "payload/InstTypes.h"
@@ -22,13 +23,28 @@ std::unique_ptr<TInstallerData> ReadFromDisk(rtl::TComponent* owner, const std::
     return data;
 }
 
+bool BeyondAscii(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
+}
+
+PackResult Summary(const TInstallerData& data) {
+    PackResult result;
+    result.files = data.Files().Count();
+    result.licenseLines = data.License().Count();
+    for (int i = 0; i < data.Files().Count(); ++i)
+        if (BeyondAscii(data.Files().Item(i).Name)) result.codePageNames.push_back(data.Files().Item(i).Name);
+    for (int i = 0; i < data.License().Count(); ++i)
+        if (BeyondAscii(data.License()[i])) result.codePageLicenseLines.push_back(i + 1);
+    return result;
+}
+
 }  // namespace
 
 PackResult PackPayload(rtl::TComponent* owner, const std::string& dataFolder, const std::string& licenseFile,
                        const std::string& resourceFile) {
     const auto data = ReadFromDisk(owner, dataFolder, licenseFile);
     rtl::ReplaceFileContents(resourceFile, [&data](rtl::TStream& file) { rtl::WriteResourceFile(file, ResourceName, *data); });
-    return {data->Files().Count(), data->License().Count()};
+    return Summary(*data);
 }
 
 PackResult PackPayloadStream(rtl::TComponent* owner, const std::string& dataFolder, const std::string& licenseFile,
@@ -37,7 +53,7 @@ PackResult PackPayloadStream(rtl::TComponent* owner, const std::string& dataFold
     rtl::TMemoryStream memory;
     rtl::WriteComponentStream(memory, *data);
     *stream = memory.TakeBytes();
-    return {data->Files().Count(), data->License().Count()};
+    return Summary(*data);
 }
 
 }  // namespace payload

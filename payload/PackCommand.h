@@ -12,6 +12,11 @@ namespace payload {
 struct PackResult {
     int files = 0;
     int licenseLines = 0;
+    // The stored names and the licence lines (numbered from 1) with bytes above 0x7F: the payload
+    // keeps them as this machine's ANSI code page spells them, and another code page reads other
+    // letters in them (or, in a double-byte page, backslashes).
+    std::vector<std::string> codePageNames;
+    std::vector<int> codePageLicenseLines;
 };
 
 // Reads the licence first, so that a missing one reads no folder; then every file below

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "rtl/Backslash.h"
+
 namespace payload {
 
 namespace {
@@ -37,7 +39,7 @@ bool IsSafeRelativeName(const std::string& rest) {
     if (rest.empty() || rest[0] != '\\') return false;
     size_t start = 1;
     for (;;) {
-        size_t end = rest.find('\\', start);
+        size_t end = rtl::FindBackslash(rest, start);
         if (!IsSafeComponent(rest.substr(start, end == std::string::npos ? std::string::npos : end - start)))
             return false;
         if (end == std::string::npos) return true;

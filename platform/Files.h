@@ -63,6 +63,9 @@ struct FileApi {
     std::function<std::string()> getCurrentDirectory;
     std::function<std::string()> getSystemDirectory;  // GetSystemDirectoryA into 1024 characters
     std::function<std::string()> getModuleFileName;   // the running executable's full path
+    // GetShortPathNameA: the path by the short 8.3 names of its components, which use only the
+    // OEM code page's letters; empty when the path does not exist or cannot be shortened.
+    std::function<std::string(const std::string& path)> getShortPathName;
 };
 
 FileApi& Files();

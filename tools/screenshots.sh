@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the pictures in docs/screens/: the end-to-end scenarios take theirs (the wait for a
-# running IDE, a newer version recorded, a warning, the exit question, the folder browser), then
-# the demo installs into Delphi 6 and takes every page and the licence dialog.
+# running IDE, a newer version recorded, a warning, the exit question, the folder browser, and
+# BeforeInstall in the Russian and the Japanese prefix), then the demo installs into Delphi 6 and
+# takes every page and the licence dialog.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prepare_builds
@@ -10,5 +11,12 @@ out="$root/docs/screens"
 rm -rf "$out"
 mkdir -p "$out"
 (cd "$run_dir" && KV_SCREENS=$(windows_path "$out") ctest -R '^e2e_tests$' --output-on-failure)
+# BeforeInstall on a Russian and a Japanese Windows: the install folder in the letters typed.
+for row in ru_RU ja_JP; do
+  pictures=$(mktemp -d)
+  (cd "$run_dir" && KV_SCREENS=$(windows_path "$pictures") ctest -R "^e2e_$row\$" --output-on-failure)
+  cp "$pictures/before-install.png" "$out/before-install-$row.png"
+  rm -rf "$pictures"
+done
 run_demo auto "$out" >/dev/null
 ls "$out"

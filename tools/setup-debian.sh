@@ -13,12 +13,26 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 
 # gcc builds the native library that tools/wine-windows-rule.sh preloads into its wineserver.
+# locales brings localedef's sources, and a font with Japanese letters lets Wine draw them.
 for p in wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake googletest xvfb xauth make util-linux fonts-wine \
-         osslsigncode openssl gcc libc6-dev; do
+         osslsigncode openssl gcc libc6-dev locales fonts-wqy-microhei; do
   have "$p" || need+=("$p")
 done
 
-[ ${#need[@]} -gt 0 ] || exit 0
+# The locales that the tests start Wine in: their code pages are what a Japanese, Russian or
+# German Windows has (tools/wine-test-prefix.sh).
+locales=()
+for l in ja_JP ru_RU de_DE; do
+  locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || locales+=("$l")
+done
+
+generate_locales() {
+  local l
+  for l in "${locales[@]}"; do localedef -i "$l" -c -f UTF-8 "$l.UTF-8"; done
+  [ ${#locales[@]} -eq 0 ] || echo "setup: generated the locales ${locales[*]/%/.UTF-8}"
+}
+
+if [ ${#need[@]} -eq 0 ]; then generate_locales; exit 0; fi
 
 export DEBIAN_FRONTEND=noninteractive
 started=$SECONDS
@@ -50,4 +64,5 @@ if ! install_needed; then
   printf 'Package: *\nPin: release n=bookworm-security\nPin-Priority: 100\n' >"$pin"
   install_needed -o Dir::Etc::Preferences="$pin" || { cat "$log" >&2; exit 1; }
 fi
+generate_locales
 echo "setup: done in $((SECONDS - started)) s"

@@ -7,6 +7,9 @@ set -euo pipefail
 mkdir -p "$1"; build_dir=$(cd "$1" && pwd); loader=$2; shift 2
 
 export WINEPREFIX="$build_dir/wineprefix"
+# A prefix that runs in a locale of its own (tools/wine-test-prefix.sh): Wine takes the ANSI and
+# OEM code pages from it at every start.
+if [ -f "$build_dir/.locale" ]; then export LC_ALL=$(cat "$build_dir/.locale") LANG=$(cat "$build_dir/.locale"); fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 case "$loader" in

@@ -26,6 +26,12 @@ inline constexpr char SOutIsTemplate[] = "%s is the template, which bind never c
 inline constexpr char SUpdateFailed[] = "Cannot update the resources of %s";
 inline constexpr char SBindNotReadBack[] = "The resources of %s do not read back as written";
 inline constexpr char SLayoutLost[] = "The resource update lost the page-aligned layout of %s";
+inline constexpr char SCodePageName[] =
+    "warning: %s: a name beyond ASCII, read in code page %s; it installs under this name only on "
+    "Windows whose ANSI code page is that one";
+inline constexpr char SCodePageLicenseLine[] =
+    "warning: %s line %s: text beyond ASCII, read in code page %s; it shows as written only on "
+    "Windows whose ANSI code page is that one";
 inline constexpr char SPayloadResource[] = "INSTALL_DATA";
 inline constexpr char SPayloadResourceFileName[] = "install_data";
 

@@ -16,6 +16,7 @@
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
 #include "platform/DllSearch.h"
+#include "platform/Text.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/ObjectText.h"
@@ -36,6 +37,17 @@ void PrintLine(const std::string& line) {
     std::fputc('\n', stdout);
 }
 
+// The payload stores bytes: a name or licence line beyond ASCII shows its letters only where the
+// installer runs in the code page it was read in. Told, not refused: a payload for one country's
+// machines may rightly carry them.
+void WarnOfCodePageTexts(const payload::PackResult& packed, const std::string& licenseFile) {
+    const std::string codePage = std::to_string(platform::AnsiCodePageNumber());
+    for (const std::string& name : packed.codePageNames)
+        std::fprintf(stderr, "%s\n", rtl::Format(consts::SCodePageName, name, codePage).c_str());
+    for (int line : packed.codePageLicenseLines)
+        std::fprintf(stderr, "%s\n", rtl::Format(consts::SCodePageLicenseLine, licenseFile, line, codePage).c_str());
+}
+
 // The items refer to their bytes in the file's mapping, which lives as long as they do.
 void LoadPayload(const std::string& file, payload::TInstallerData& data) {
     rtl::TReadOnlyMemoryStream source(ReadPayloadStream(file));
@@ -46,6 +58,7 @@ void Pack(const Arguments& args) {
     const std::string& outFile = args[2];
     const payload::PackResult packed = payload::PackPayload(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], outFile);
     PrintLine(rtl::Format(consts::SPacked, outFile, packed.files, packed.licenseLines));
+    WarnOfCodePageTexts(packed, args[1]);
 }
 
 std::string Hex8(int32_t value) {
@@ -105,9 +118,11 @@ void Bind(const Arguments& args) {
 void Build(const Arguments& args) {
     const std::string& outFile = args[3];
     std::vector<uint8_t> stream;
-    payload::PackPayloadStream(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], &stream);
+    const payload::PackResult packed =
+        payload::PackPayloadStream(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], &stream);
     const BindResult bound = BindPayload(args[2], rtl::SharedBytes(std::move(stream)), outFile);
     PrintLine(rtl::Format(consts::SPacked, outFile, bound.files, bound.licenseLines));
+    WarnOfCodePageTexts(packed, args[1]);
 }
 
 struct Command {

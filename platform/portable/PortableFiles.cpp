@@ -31,6 +31,7 @@ FileApi MakeUnavailableFiles() {
     api.getCurrentDirectory = [] { return std::string(); };
     api.getSystemDirectory = [] { return std::string(); };
     api.getModuleFileName = [] { return std::string(); };
+    api.getShortPathName = [](const std::string&) { return std::string(); };
     return api;
 }
 

@@ -1,6 +1,7 @@
 // Text operations for builds without Windows (the native sanitizer and fuzzing build). They
 // treat text as ASCII: only A-Z and a-z are folded, every other byte compares by its value.
 // That is what the pure logic needs off Windows; the Win32 version follows the ANSI code page.
+// Every byte is a character of its own, and converting between code pages keeps the bytes.
 #include <algorithm>
 
 #include "platform/Text.h"
@@ -26,5 +27,13 @@ std::string LowerCase(const std::string& s) {
     std::transform(out.begin(), out.end(), out.begin(), LowerAscii);
     return out;
 }
+
+size_t NextCharacter(const std::string& s, size_t i, unsigned) { return i < s.size() ? i + 1 : s.size(); }
+
+std::wstring ToWide(const std::string& s, unsigned) { return std::wstring(s.begin(), s.end()); }
+
+std::string ConvertCodePage(const std::string& s, unsigned, unsigned) { return s; }
+
+unsigned AnsiCodePageNumber() { return 20127; }  // US-ASCII
 
 }  // namespace platform

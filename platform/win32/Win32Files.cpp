@@ -121,6 +121,13 @@ FileApi MakeWin32Files() {
         UINT n = GetSystemDirectoryA(buf, sizeof buf);
         return std::string(buf, n < sizeof buf ? n : 0);
     };
+    api.getShortPathName = [](const std::string& path) {
+        const DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0);
+        if (size == 0) return std::string();
+        std::string buf(size, '\0');
+        const DWORD n = GetShortPathNameA(path.c_str(), buf.data(), size);
+        return n > 0 && n < size ? buf.substr(0, n) : std::string();
+    };
     api.getModuleFileName = []() {
         // A path that fills the buffer may have been cut: try again with more room.
         std::string buf(MAX_PATH, '\0');

@@ -13,6 +13,7 @@
 #include "tests/e2e/driver/InstallerWindows.h"
 #include "tests/e2e/driver/KeyboardInstallation.h"
 #include "tests/e2e/PackedFiles.h"
+#include "tests/e2e/Steps.h"
 #include "tests/e2e/driver/Machine.h"
 #include "tests/support/TempDir.h"
 
@@ -126,15 +127,7 @@ TEST(Installation, AFailedCompilationEndsTheRunWithErrorLogOpenInNotepad) {
     EXPECT_EQ(seen.progress.at("Component compilation"), BST_UNCHECKED);
     EXPECT_NE(test::ReadWholeFile(folder + "\\error.log").find("1. Open \"kv40d6.dpk\" in Delphi 6 IDE.\r\n"),
               std::string::npos);
-    Window notepad;
-    WaitUntil(
-        [&] {
-            for (const Window& w : TopLevelWindows("Notepad"))
-                if (w.Visible() && w.Text().find("error.log") != std::string::npos) notepad = w;
-            return bool(notepad);
-        },
-        "Notepad showing error.log");
-    PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
+    e2e_test::CloseInstructionsInNotepad();
 
     // The close box on the finish page ends the program without a question and without help. The
     // engine runs, so that a help request would reach it and be recorded.

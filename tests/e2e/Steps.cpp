@@ -38,4 +38,16 @@ void ToInstallPath(const WizardWindow& wizard) {
     WaitUntil([&] { return field.Focused(); }, "the focus on the install folder");
 }
 
+void CloseInstructionsInNotepad() {
+    Window notepad;
+    WaitUntil(
+        [&] {
+            for (const Window& w : TopLevelWindows("Notepad"))
+                if (w.Visible() && w.Text().find("error.log") != std::string::npos) notepad = w;
+            return bool(notepad);
+        },
+        "Notepad showing error.log");
+    PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
+}
+
 }  // namespace e2e_test

@@ -23,5 +23,7 @@ void ExitWithYes(const e2e::InstallerProcess& installer, const e2e::WizardWindow
 void TypeInto(const e2e::WizardWindow& wizard, const e2e::Window& field, const std::string& text);
 // Next to "InstallPath", where the focus is in the install folder field.
 void ToInstallPath(const e2e::WizardWindow& wizard);
+// Waits for Notepad showing error.log, which a failed compilation opens, and closes it.
+void CloseInstructionsInNotepad();
 
 }  // namespace e2e_test

@@ -107,6 +107,29 @@ TEST(StripTrailingBackslash, OnlyLettersAToZMakeADriveRoot) {
     EXPECT_EQ(StripTrailingBackslash("C;\\"), "C;");
 }
 
+// The last character, not the last byte: Shift-JIS 能, 表 and ソ end in the byte 5C, and a lead
+// byte may stand alone at the end; under 1252 every 5C is a backslash as before.
+TEST(StripTrailingBackslash, LooksAtTheLastCharacterOfTheCodePage) {
+    const struct {
+        unsigned codePage;
+        const char* path;
+        const char* stripped;
+    } rows[] = {
+        {932, "C:\\Komponenten\\\x8B\x40\x94\x5C", "C:\\Komponenten\\\x8B\x40\x94\x5C"},
+        {932, "C:\\Borland\\\x95\x5C", "C:\\Borland\\\x95\x5C"},
+        {932, "C:\\\x83\x5C", "C:\\\x83\x5C"},
+        {932, "C:\\\x95\x5C\\", "C:\\\x95\x5C"},
+        {932, "C:\\x\x95", "C:\\x\x95"},
+        {932, "C:\\Korvane\\", "C:\\Korvane"},
+        {1252, "C:\\Komponenten\\\x8B\x40\x94\x5C", "C:\\Komponenten\\\x8B\x40\x94"},
+        {1252, "C:\\Borland\\\x95\x5C", "C:\\Borland\\\x95"},
+        {1252, "C:\\\x83\x5C", "C:\\\x83"},
+        {1252, "C:\\\x95\x5C\\", "C:\\\x95\x5C"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(StripTrailingBackslash(row.path, row.codePage), row.stripped) << row.codePage << ": " << row.path;
+}
+
 TEST(IsFullFolderPath, ADriveAndABackslashOrAShareWithBothNames) {
     struct Case {
         const char* path;

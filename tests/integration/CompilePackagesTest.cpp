@@ -10,6 +10,7 @@
 #include "platform/Process.h"
 #include "platform/Text.h"
 #include "rtl/Exceptions.h"
+#include "rtl/TextLines.h"
 #include "tests/integration/ExpectedCompileTexts.h"
 #include "tests/integration/HostScenario.h"
 
@@ -105,6 +106,26 @@ TEST(CompilePackages, EveryHostCompilesWithItsOwnToolsInTheLibFolder) {
         }
         EXPECT_EQ(calls, host.toolRuns);
     }
+}
+
+// cmd.exe reads the batch in the console's code page, which here (437) lacks the Œ that the ANSI
+// one (1252) has: the install folder goes by its short 8.3 name, and the packages are built.
+TEST(CompilePackages, AFolderWithALetterTheConsolePageLacksGoesByItsShortName) {
+    ASSERT_EQ(GetACP(), 1252u) << "the test prefix's code pages";
+    ASSERT_EQ(GetOEMCP(), 437u) << "the test prefix's code pages";
+    test::HostScenario s(Delphi6, "\x8Cuvre Korvane");
+    CompileRun run(Delphi6);
+    test::RecordingView view;
+    hosts::CompilePackages(view);
+
+    EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Checked});
+    char shortName[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameA(s.InstallPath().c_str(), shortName, MAX_PATH), 0u);
+    EXPECT_EQ(std::string(shortName).find('\x8C'), std::string::npos) << shortName;
+    const Lines batch = rtl::SplitLines(test::ReadWholeFile(s.InstallPath() + "\\rebuild.bat"));
+    ASSERT_EQ(batch.size(), 14u);
+    EXPECT_EQ(batch[4], "CD \"" + std::string(shortName) + "\\Lib\"");
+    EXPECT_EQ(batch[9], "\"" + s.Ide().RootDir() + "\\Bin\\dcc32.exe\" kv40d6.dpk") << "a root the console spells";
 }
 
 TEST(CompilePackages, SuccessLeavesAnEarlierInstructionFileInPlace) {

@@ -62,6 +62,25 @@ TEST(RebuildBatch, ADriveRootInstallFolderIsFilledInVerbatim) {
     EXPECT_EQ(lines[4], "CD \"C:\\\\Lib\"");
 }
 
+// cmd.exe expands %...% in a batch line and reads %% as one percent sign.
+TEST(RebuildBatch, APercentSignInAFolderIsDoubled) {
+    EXPECT_EQ(hosts::RebuildBatchLines(Host(2), {"C:\\Kv 100% & (x)\\d6", "C:\\D%6%", "C:\\W%\\S"}),
+              (Lines{"@echo off",
+                     "cls",
+                     "echo This batch file will rebuild \"kv40d6.bpl\" package",
+                     "echo Please make sure that Delphi 6 IDE is closed",
+                     "CD \"C:\\Kv 100%% & (x)\\d6\\Lib\"",
+                     "del \"C:\\W%%\\S\\kv40d6.bpl\"",
+                     "del \"C:\\W%%\\S\\dclkv40d6.bpl\"",
+                     "rem no precompile for Delphi6",
+                     "rem no precompile for Delphi6",
+                     "\"C:\\D%%6%%\\Bin\\dcc32.exe\" kv40d6.dpk",
+                     "\"C:\\D%%6%%\\Bin\\dcc32.exe\" dclkv40d6.dpk",
+                     "copy kv40d6.bpl \"C:\\W%%\\S\"",
+                     "del \"kv40d6.bpl\"",
+                     "CD .."}));
+}
+
 TEST(ManualCompileInstructions, Delphi6NamesItsProjectsBinaryAndIde) {
     Lines lines = rtl::SplitLines(hosts::ManualCompileInstructions(Host(2), "C:\\WINDOWS\\SYSTEM32"));
     ASSERT_EQ(lines.size(), 13u);

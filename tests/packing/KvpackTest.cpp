@@ -133,6 +133,32 @@ TEST(KvpackTool, ReportsErrorsOnStandardErrorWithExitCode1) {
     EXPECT_NE(notPayload.err.find("license.txt"), std::string::npos) << notPayload.err;
 }
 
+// The payload keeps names and licence lines as the packing machine's ANSI code page (1252 in the
+// test prefix) spells them: pack and build say so for each on standard error, and succeed.
+TEST(KvpackTool, WarnsOfNamesAndLicenceLinesBeyondAsciiAndStillSucceeds) {
+    DataTree tree;
+    SampleTree(tree);
+    const test::ChildResult plain = Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data.res")});
+    EXPECT_EQ(plain.exitCode, 0u);
+    EXPECT_EQ(plain.err, "") << "ASCII alone";
+
+    tree.Add("\\Data\\common\\Sources\\Gr\xF6\xDF" "e.pas", "unit Groesse;");
+    tree.Add("\\license-de.txt", "Lizenz\r\n\xA9 Maltrow Software\r\nEnde");
+    const std::vector<std::string> warnings = {
+        "warning: \\common\\Sources\\Gr\xF6\xDF" "e.pas: a name beyond ASCII, read in code page 1252; it installs "
+        "under this name only on Windows whose ANSI code page is that one",
+        "warning: " + tree.Path("\\license-de.txt") + " line 2: text beyond ASCII, read in code page 1252; it shows as "
+        "written only on Windows whose ANSI code page is that one"};
+    const test::ChildResult packed =
+        Kvpack({"pack", tree.Path("\\Data"), tree.Path("\\license-de.txt"), tree.Path("\\data.res")});
+    EXPECT_EQ(packed.exitCode, 0u);
+    EXPECT_EQ(Lines(packed.err), warnings);
+    const test::ChildResult built = Kvpack(
+        {"build", tree.Path("\\Data"), tree.Path("\\license-de.txt"), test::ExecutableFolder() + "install.exe", tree.Path("\\k.exe")});
+    EXPECT_EQ(built.exitCode, 0u);
+    EXPECT_EQ(Lines(built.err), warnings);
+}
+
 TEST(KvpackTool, AFileOpenElsewhereStopsPackingAndLeavesTheOldResource) {
     DataTree tree;
     SampleTree(tree);

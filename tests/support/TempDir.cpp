@@ -56,8 +56,12 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
 }
 
 void MakeFolders(const std::string& path) {
-    for (size_t i = 3; i <= path.size(); ++i)
-        if (i == path.size() || path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    if (path.size() < 3) return;
+    // Character by character: a double-byte letter's second byte may be a backslash's.
+    for (const char* at = path.c_str() + 3;; at = CharNextA(at)) {
+        if (*at == '\0' || *at == '\\') CreateDirectoryA(path.substr(0, at - path.c_str()).c_str(), nullptr);
+        if (*at == '\0') break;
+    }
 }
 
 bool FileExists(const std::string& path) {

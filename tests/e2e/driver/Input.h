@@ -19,7 +19,8 @@ void PressKey(const Window& top, WORD virtualKey, bool shift = false);
 void TabTo(const Window& top, const Window& target, int tabs = 10);
 // Alt held while letter is pressed: a menu or button mnemonic.
 void PressAlt(const Window& top, char letter);
-// Each character typed in turn into whatever has the focus in top.
+// Each character typed in turn into whatever has the focus in top; text beyond ASCII pasted
+// through the clipboard (Ctrl+V).
 void TypeText(const Window& top, const std::string& text);
 // Replaces the text of the focused edit in top: Home, Shift+End, then the new text.
 void ReplaceText(const Window& top, const std::string& text);
