@@ -5,7 +5,6 @@
 
 #include "payload/kvpack/KvpackConsts.h"
 #include "platform/Files.h"
-#include "rtl/Backslash.h"
 #include "platform/Resources.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
