@@ -1,5 +1,6 @@
 #include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
+#include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SearchPathList.h"
@@ -32,7 +33,7 @@ void RegisterLibraryPath() {
     const HostInfo& host = SelectedHost();
     rtl::TRegistry reg;
     // No library settings means the IDE was never started by this user: leave everything alone.
-    if (!reg.OpenKey(msg::BorlandUserKey + std::string(host.HostRegistryKey) + msg::LibrarySubKey, false)) return;
+    if (!reg.OpenKey(LibraryKey(), false)) return;
 
     rtl::TStringList entries;
     entries.Assign(SplitSearchPath(reg.ReadString(msg::SearchPathValue)));
@@ -43,7 +44,7 @@ void RegisterLibraryPath() {
         RemoveFirst(entries, old);
         RemoveFirst(entries, ApplyHostMacro(old));
     }
-    entries.Add(ApplyHostMacro(InstallPath + msg::LibSuffix));
+    entries.Add(SuiteLibraryEntry());
 
     WriteProductValue(msg::PathValue, InstallPath, host.HostName);
     reg.WriteString(msg::SearchPathValue, JoinSearchPath(entries.Lines()));

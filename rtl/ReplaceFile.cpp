@@ -51,4 +51,8 @@ void ReplaceFileContents(const std::string& path, const std::function<void(TStre
     pending.Commit();
 }
 
+void ReplaceFileBytes(const std::string& path, const void* data, size_t size) {
+    ReplaceFileContents(path, [data, size](TStream& file) { file.WriteBuffer(data, static_cast<int32_t>(size)); });
+}
+
 }  // namespace rtl

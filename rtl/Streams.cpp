@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -137,5 +138,15 @@ platform::FileHandle OpenFile(const std::string& path, FileMode mode, uint32_t c
 
 TFileStream::TFileStream(const std::string& path, FileMode mode, uint32_t createAttributes)
     : THandleStream(OpenFile(path, mode, createAttributes)) {}
+
+std::string ReadFileBytes(const std::string& path) {
+    TFileStream file(path, FileMode::OpenReadShared);
+    const int64_t size = file.Size();
+    if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EReadError(consts::SReadError);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    file.SetPosition(0);
+    file.ReadBuffer(bytes.data(), static_cast<int32_t>(size));
+    return bytes;
+}
 
 }  // namespace rtl

@@ -1,7 +1,5 @@
 #include "rtl/StringList.h"
 
-#include <limits>
-
 #include "platform/Text.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -16,15 +14,7 @@ int TStringList::IndexOf(const std::string& text) const {
     return -1;
 }
 
-void TStringList::LoadFromFile(const std::string& path) {
-    TFileStream file(path, FileMode::OpenReadShared);
-    int64_t size = file.Size();
-    if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EReadError(consts::SReadError);
-    std::string text(static_cast<size_t>(size), '\0');
-    file.SetPosition(0);
-    file.ReadBuffer(text.data(), static_cast<int32_t>(size));
-    lines_ = SplitLines(text);
-}
+void TStringList::LoadFromFile(const std::string& path) { lines_ = SplitLines(ReadFileBytes(path)); }
 
 void TStringList::SaveToFile(const std::string& path) const {
     std::string text = JoinLinesCrLf(lines_);
