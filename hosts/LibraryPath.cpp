@@ -4,9 +4,10 @@
 #include "hosts/ProductRecord.h"
 #include "hosts/SearchPathList.h"
 #include "hosts/UserSettings.h"
-#include "platform/Text.h"
+#include "rtl/Paths.h"
 #include "rtl/Registry.h"
 #include "rtl/StringList.h"
+#include "rtl/TextRules.h"
 
 namespace hosts {
 namespace {
@@ -23,9 +24,7 @@ std::string ApplyHostMacro(const std::string& path) {
     // A plain character prefix, not path components: earlier installations' entries were written
     // this way (C:\D6 also matches C:\D6X), and removing them relies on the same rewriting.
     if (HostRootPath.empty()) return path;
-    const std::string lowerPath = platform::LowerCase(path);
-    const std::string lowerRoot = platform::LowerCase(HostRootPath);
-    if (lowerPath.compare(0, lowerRoot.size(), lowerRoot) != 0) return path;
+    if (!rtl::StartsWithText(path, HostRootPath)) return path;
     return SelectedHost().HostMacro + path.substr(HostRootPath.size());
 }
 
@@ -41,11 +40,11 @@ void RegisterLibraryPath() {
 
     const std::string previous = ReadProductValue(msg::PathValue, host.HostName);
     if (!previous.empty()) {
-        const std::string old = previous + msg::LibSuffix;
+        const std::string old = rtl::FolderPlus(previous, msg::LibSuffix);
         RemoveFirst(entries, old);
         RemoveFirst(entries, ApplyHostMacro(old));
     }
-    entries.Add(ApplyHostMacro(InstallPath + msg::LibSuffix));
+    entries.Add(ApplyHostMacro(rtl::FolderPlus(InstallPath, msg::LibSuffix)));
 
     WriteProductValue(msg::PathValue, InstallPath, host.HostName);
     reg.WriteString(msg::SearchPathValue, JoinSearchPath(entries.Lines()));

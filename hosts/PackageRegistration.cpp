@@ -4,10 +4,10 @@
 #include "hosts/ProductRecord.h"
 #include "hosts/SuiteConstants.h"
 #include "hosts/UserSettings.h"
-#include "platform/Text.h"
 #include "rtl/Backslash.h"
 #include "rtl/Format.h"
 #include "rtl/Registry.h"
+#include "rtl/TextRules.h"
 
 namespace hosts {
 namespace {
@@ -17,9 +17,8 @@ namespace {
 constexpr size_t VersionDigitFromEnd1 = 7;
 constexpr size_t VersionDigitFromEnd2 = 8;
 
-bool SameCharacter(char a, char b) {
-    return platform::CompareTextIgnoreCase(std::string(1, a), std::string(1, b)) == 0;
-}
+// One character at a time, in the user's locale.
+bool SameCharacter(char a, char b) { return rtl::SameText(std::string(1, a), std::string(1, b)); }
 
 }  // namespace
 

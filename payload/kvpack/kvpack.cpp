@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "hosts/Paths.h"
 #include "payload/InstTypes.h"
 #include "payload/PackCommand.h"
-#include "rtl/Streaming.h"
 #include "payload/kvpack/Bind.h"
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
@@ -20,6 +18,8 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/ObjectText.h"
+#include "rtl/Paths.h"
+#include "rtl/Streaming.h"
 #include "rtl/Streams.h"
 
 namespace kvpack {
@@ -56,7 +56,7 @@ void LoadPayload(const std::string& file, payload::TInstallerData& data) {
 
 void Pack(const Arguments& args) {
     const std::string& outFile = args[2];
-    const payload::PackResult packed = payload::PackPayload(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], outFile);
+    const payload::PackResult packed = payload::PackPayload(nullptr, rtl::StripTrailingBackslash(args[0]), args[1], outFile);
     PrintLine(rtl::Format(consts::SPacked, outFile, packed.files, packed.licenseLines));
     WarnOfCodePageTexts(packed, args[1]);
 }
@@ -83,7 +83,7 @@ void Extract(const Arguments& args) {
     payload::TInstallerData data(nullptr);
     LoadPayload(args[0], data);
     payload::TFileCollection& files = data.Files();
-    files.RootFolder = hosts::StripTrailingBackslash(args[2]);
+    files.RootFolder = rtl::StripTrailingBackslash(args[2]);
     int written = 0;
     files.OnExtractFile = [&written](payload::TFileCollection&, const std::string&, bool&) { ++written; };
     files.ExtractFolder(tag);
@@ -119,7 +119,7 @@ void Build(const Arguments& args) {
     const std::string& outFile = args[3];
     std::vector<uint8_t> stream;
     const payload::PackResult packed =
-        payload::PackPayloadStream(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], &stream);
+        payload::PackPayloadStream(nullptr, rtl::StripTrailingBackslash(args[0]), args[1], &stream);
     const BindResult bound = BindPayload(args[2], rtl::SharedBytes(std::move(stream)), outFile);
     PrintLine(rtl::Format(consts::SPacked, outFile, bound.files, bound.licenseLines));
     WarnOfCodePageTexts(packed, args[1]);

@@ -368,6 +368,9 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
         {{"bind", InstallExe(), res, readOnlyOut}, "Cannot create file " + readOnlyOut},
         {{"bind", InstallExe(), res, tree.Path("\\missing\\out.exe")}, "Cannot create file " + tree.Path("\\missing\\out.exe")},
         {{"bind", signedExe, res, signedExe}, signedExe + " is the template, which bind never changes: name another output file"},
+        // The same file for Windows: names compare in the user's locale, where \xC9 is the capital of \xE9 (1252).
+        {{"bind", tree.Path("\\\xC9t\xE9.exe"), res, tree.Path("\\\xE9t\xE9.exe")},
+         tree.Path("\\\xE9t\xE9.exe") + " is the template, which bind never changes: name another output file"},
         {{"build", tree.Path("\\Data"), tree.Path("\\nolicense.txt"), InstallExe(), out},
          "Cannot open file " + tree.Path("\\nolicense.txt")},
         {{"build", tree.Path("\\Data"), tree.Path("\\license.txt"), kvpackExe, out}, kvpackExe + " is not a Korvane installer"},
