@@ -3,6 +3,7 @@
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SearchPathList.h"
+#include "hosts/UserSettings.h"
 #include "rtl/Paths.h"
 #include "rtl/Registry.h"
 #include "rtl/StringList.h"
@@ -31,7 +32,8 @@ void RegisterLibraryPath() {
     const HostInfo& host = SelectedHost();
     rtl::TRegistry reg;
     // No library settings means the IDE was never started by this user: leave everything alone.
-    if (!reg.OpenKey(msg::BorlandUserKey + std::string(host.HostRegistryKey) + msg::LibrarySubKey, false)) return;
+    // Next on the install path page has checked for them; they may have gone since.
+    if (!reg.OpenKey(LibraryKeyPath(host), false)) return;
 
     rtl::TStringList entries;
     entries.Assign(SplitSearchPath(reg.ReadString(msg::SearchPathValue)));

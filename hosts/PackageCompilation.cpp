@@ -6,6 +6,7 @@
 #include "hosts/ConsoleBatch.h"
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationSteps.h"
+#include "hosts/ProductRecord.h"
 #include "hosts/RebuildBatch.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
@@ -46,11 +47,17 @@ void RunBatch() {
     processes.waitForProcess(process.Get());
 }
 
-// Notepad with the instructions, not waited for; whether it starts goes unreported.
+// Notepad with the instructions, not waited for. Windows 10 (2004 on) and 11 may lack Notepad,
+// an optional feature there: then the program the shell opens the file with, and where there is
+// none either, the user is told where the instructions are.
 void OpenInstructions() {
+    auto& processes = platform::Processes();
     const std::string notepad = SystemProgram(compile::Notepad);
     const std::string instructions = rtl::PathInFolder(InstallPath, compile::InstructionFileName);
-    platform::Processes().startProgram(notepad, rtl::Format(compile::OpenInstructionsCommandLine, notepad, instructions));
+    if (processes.startProgram(notepad, rtl::Format(compile::OpenInstructionsCommandLine, notepad, instructions)))
+        return;
+    if (processes.openDocument(instructions)) return;
+    ShowWarning(compile::OpenInstructionsByHand, {instructions});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SuiteConstants.h"
+#include "hosts/UserSettings.h"
 #include "rtl/Backslash.h"
 #include "rtl/Format.h"
 #include "rtl/Registry.h"
@@ -38,7 +39,7 @@ void RegisterPackage() {
     const HostInfo& host = SelectedHost();
     {
         rtl::TRegistry reg;
-        if (reg.OpenKey(msg::BorlandUserKey + std::string(host.HostRegistryKey) + msg::KnownPackagesSubKey, false)) {
+        if (reg.OpenKey(KnownPackagesKeyPath(host), false)) {
             // A snapshot first, so that deleting does not disturb the walk over the values.
             for (const std::string& name : reg.GetValueNames())
                 if (IsSuitePackageEntry(name)) reg.DeleteValue(name);  // a value that stays is no reason to stop

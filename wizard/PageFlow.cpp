@@ -4,6 +4,7 @@
 #include "forms/Application.h"
 #include "hosts/HostSelection.h"
 #include "hosts/ProductRecord.h"
+#include "hosts/UserSettings.h"
 #include "platform/Resources.h"
 #include "platform/Ui.h"
 #include "rtl/Format.h"
@@ -42,6 +43,12 @@ bool TMainForm::InstallPathAccepted() {
     }
     if (!hosts::HasMachineRegistryAccess()) {
         hosts::ShowWarning(Message(IDS_NO_MACHINE_PERMISSION), {});
+        return false;
+    }
+    // Without its per-user keys the IDE would see neither the library entry nor the package, and
+    // creating them would not do: the IDE fills in its own defaults only where they are absent.
+    if (!hosts::HostStartedByUser()) {
+        hosts::ShowWarning(Message(IDS_HOST_NOT_STARTED), {host.HostName});
         return false;
     }
     return true;
