@@ -109,8 +109,8 @@ TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
 
     // Every file below exactly that folder: none in a sibling whose name took a lone lead byte.
     EXPECT_EQ(test::EntryNames(installTop.Path()), std::vector<std::string>{folder.substr(installTop.Path().size() + 1)});
-    e2e_test::ExpectExtracted("common", folder);
-    e2e_test::ExpectExtracted("d6", folder, "\\Help\\");
+    EXPECT_EQ(e2e_test::ExpectExtracted("common", folder), e2e_test::CommonFileCount);
+    EXPECT_EQ(e2e_test::ExpectExtracted("d6", folder, "\\Help\\"), e2e_test::D6FileCount - e2e_test::D6HelpFileCount);
     const std::string leaf = folder.substr(installTop.Path().size());
     std::vector<std::string> names, expected = {leaf + "\\rebuild.bat", leaf + "\\Lib\\dclkv40d6.bpl"};
     for (const DiskFile& f : FilesBelow(installTop.Path())) names.push_back(f.name);
