@@ -17,9 +17,7 @@ class TPendingFile {
 public:
     // EFCreateError "Cannot create file %s" naming target, the file the user knows.
     explicit TPendingFile(const std::string& target);
-    ~TPendingFile();
-    TPendingFile(const TPendingFile&) = delete;
-    TPendingFile& operator=(const TPendingFile&) = delete;
+    ~TPendingFile();  // not copied: it owns the open file
 
     // Open until Close or Commit.
     TFileStream& Stream() { return *file_; }
