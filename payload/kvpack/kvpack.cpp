@@ -18,6 +18,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/ObjectText.h"
+#include "rtl/ReplaceFile.h"
 #include "rtl/Paths.h"
 #include "rtl/Streaming.h"
 #include "rtl/Streams.h"
@@ -90,12 +91,17 @@ void Extract(const Arguments& args) {
     PrintLine(rtl::Format(consts::SExtracted, files.RootFolder, written, tag));
 }
 
+// Build outputs are written all or nothing: a cut file newer than its inputs would pass for
+// up to date in the next build.
+void SaveBytes(const std::string& path, const void* bytes, size_t size) {
+    rtl::ReplaceFileContents(path, [&](rtl::TStream& out) { out.WriteBuffer(bytes, static_cast<int32_t>(size)); });
+}
+
 // The resource compiler would copy data.res with its 16-bit header into RCDATA; the installer
 // expects the bare stream, so the build binds this file instead.
 void Stream(const Arguments& args) {
     const rtl::SharedBytes stream = ReadPayloadStream(args[0]);
-    rtl::TFileStream out(args[1], rtl::FileMode::Create);
-    out.WriteBuffer(stream.data(), static_cast<int32_t>(stream.size()));
+    SaveBytes(args[1], stream.data(), stream.size());
 }
 
 // A window's text description as the component stream that the program binds as its resource.
@@ -105,8 +111,7 @@ void Form(const Arguments& args) {
     in.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
     rtl::TMemoryStream stream;
     rtl::ObjectTextToBinary(text, stream);
-    rtl::TFileStream out(args[1], rtl::FileMode::Create);
-    out.WriteBuffer(stream.Memory(), static_cast<int32_t>(stream.Bytes().size()));
+    SaveBytes(args[1], stream.Memory(), stream.Bytes().size());
 }
 
 void Bind(const Arguments& args) {

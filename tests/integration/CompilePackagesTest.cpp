@@ -8,7 +8,6 @@
 #include "hosts/HostTable.h"
 #include "hosts/IntegrationSteps.h"
 #include "platform/Process.h"
-#include "platform/Text.h"
 #include "rtl/Exceptions.h"
 #include "rtl/TextLines.h"
 #include "tests/integration/ExpectedCompileTexts.h"
@@ -99,12 +98,14 @@ TEST(CompilePackages, EveryHostCompilesWithItsOwnToolsInTheLibFolder) {
         EXPECT_FALSE(test::FileExists(s.InstallPath() + "\\error.log"));
         EXPECT_TRUE(run.opened.empty());
         EXPECT_EQ(run.broughtToFront, 1);
-        EXPECT_EQ(platform::CompareTextIgnoreCase(platform::Files().getCurrentDirectory(), s.InstallPath()), 0);
+        char current[MAX_PATH];
+        ASSERT_NE(GetCurrentDirectoryA(sizeof current, current), 0u);
+        EXPECT_EQ(lstrcmpiA(current, s.InstallPath().c_str()), 0) << current;
 
         Lines calls;
         for (const auto& r : ToolRuns(s.Ide())) {
             calls.push_back(r.tool + " " + r.args);
-            EXPECT_EQ(platform::CompareTextIgnoreCase(r.folder, s.InstallPath() + "\\Lib"), 0) << r.folder;
+            EXPECT_EQ(lstrcmpiA(r.folder.c_str(), (s.InstallPath() + "\\Lib").c_str()), 0) << r.folder;
         }
         EXPECT_EQ(calls, host.toolRuns);
     }

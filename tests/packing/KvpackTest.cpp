@@ -71,7 +71,7 @@ DataTree& SampleTree(DataTree& tree) {
     tree.Add("\\Data\\common\\empty.inc", "");
     tree.Add("\\Data\\D5\\Lib\\KvButton.dcu", std::string("\x4B\x56\x00\x35", 4));
     tree.Add("\\Data\\D5\\Lib\\kv40d5.dpk", "package kv40d5;");
-    tree.SetAge("\\Data\\common\\Sources\\KvButton.pas", packing_test::SampleAge);
+    tree.Stamp("\\Data\\common\\Sources\\KvButton.pas");
     return tree;
 }
 
