@@ -5,9 +5,9 @@
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
-#include "hosts/Paths.h"
 #include "hosts/ProductRecord.h"
 #include "platform/Files.h"
+#include "rtl/Paths.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/StringList.h"
 #include "rtl/TextLines.h"
@@ -41,16 +41,16 @@ void AddInclude(rtl::TStringList& contents, const std::string& include) {
 
 void InstallHelp(IInstallationView& view) {
     const HostInfo& host = SelectedHost();
-    const std::string installHelp = InstallPath + "\\Help";
+    const std::string installHelp = rtl::FolderPlus(InstallPath, "\\Help");
     const std::string suite = host.SuiteHelpName;
 
     const std::string contentsFile = IdeHelpContentsFile();
-    if (!FileExists(contentsFile)) return;
+    if (!rtl::FileExists(contentsFile)) return;
 
-    MoveHelpFile(installHelp + "\\" + suite + ".cnt", InstalledSuiteContentsFile());
+    MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".cnt"), InstalledSuiteContentsFile());
     const std::string installedHelpFile = InstalledSuiteHelpFile();
     view.SetInstalledHelpFile(installedHelpFile);
-    MoveHelpFile(installHelp + "\\" + suite + ".hlp", installedHelpFile);
+    MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".hlp"), installedHelpFile);
     platform::Files().removeDirectory(installHelp);  // only an emptied folder goes
 
     rtl::TStringList contents;

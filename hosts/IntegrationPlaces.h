@@ -1,13 +1,11 @@
 #pragma once
 // Where the integration steps make their changes for the selected host, InstallPath and
 // HostRootPath: the steps write there, and the record of an installation names the same places.
+// The per-user keys are UserSettings.h's.
 #include <string>
 
 namespace hosts {
 
-// Per-user keys, from the per-user root with a leading backslash: \Software\Borland\<key>\Library.
-std::string LibraryKey();
-std::string KnownPackagesKey();
 // The suite's entry in "Search Path", and the value name of its design-time package.
 std::string SuiteLibraryEntry();
 std::string SuitePackageEntry();

@@ -9,6 +9,7 @@
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/ReplaceFile.h"
 #include "rtl/Streams.h"
 
 namespace payload {
@@ -23,22 +24,13 @@ const TFileHolder& AsHolder(const rtl::TPersistent& o) { return static_cast<cons
     throw rtl::EReadError(rtl::Format(rtl::consts::SPropertyReadError, "TFileHolder", ".", "Data", message));
 }
 
-// What CreateFileA sets on a new file by itself: a file whose attributes are no more than these,
-// archive among them (a new file always gets it), needs no SetFileAttributesA after creation.
-constexpr uint32_t CreationAttributes =
-    platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System | platform::attr::Archive;
-
-bool CreationSetsAll(uint32_t attributes) {
-    return (attributes & ~CreationAttributes) == 0 && (attributes & platform::attr::Archive) != 0;
-}
-
 // Attributes by which an existing file refuses to be replaced: a read-only file cannot be
-// deleted or created anew, a hidden or system one not created anew with other attributes.
+// replaced at all, a hidden or system one not by every means.
 constexpr uint32_t ProtectingAttributes = platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System;
 
 // Takes the protecting attributes off an existing destination (a second installation meets the
-// read-only files of the first), and puts them back unless the file was replaced after all
-// (it is in use by another program), so that a failed write leaves it as it was.
+// read-only files of the first), and puts them back unless the file was replaced, so that a
+// failed write (a full volume, a file in use) leaves it as it was.
 class UnprotectedDestination {
 public:
     explicit UnprotectedDestination(const std::string& path) : path_(path) {
@@ -117,15 +109,16 @@ void TFileHolder::WriteToDisk(const std::string& path) const {
 void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) const {
     platform::FileApi& files = platform::Files();
     UnprotectedDestination destination(path);
-    files.deleteFile(path);  // a busy file stays, and creating it fails below
     folders.Force(rtl::FolderPart(path));
-    const auto attributes = static_cast<uint32_t>(Attr);
-    const bool atCreation = CreationSetsAll(attributes);
-    rtl::TFileStream file(path, rtl::FileMode::Create, atCreation ? attributes : platform::attr::Normal);
+    // The new content is complete beside the destination before it takes its place: a full
+    // volume or a file in use leaves the earlier file as it was.
+    rtl::TPendingFile pending(path);
+    pending.Stream().WriteBuffer(Content.data(), static_cast<int32_t>(Content.size()));
+    files.setLastWriteDosTime(pending.Stream().Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
+    pending.Commit();
     destination.Replaced();
-    file.WriteBuffer(Content.data(), static_cast<int32_t>(Content.size()));
-    files.setLastWriteDosTime(file.Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
-    if (!atCreation) files.setAttributes(path, attributes);  // a failure is ignored, as for the time
+    // After creation, always: not every file system keeps attributes given to CreateFileA.
+    files.setAttributes(path, static_cast<uint32_t>(Attr));  // a failure is ignored, as for the time
 }
 
 }  // namespace payload

@@ -1,7 +1,7 @@
 #include "removal/FolderSnapshot.h"
 
-#include "hosts/Paths.h"
 #include "platform/Files.h"
+#include "rtl/Paths.h"
 
 namespace removal {
 namespace {
@@ -16,12 +16,12 @@ struct Listing {
 void Walk(const std::string& folder, bool deep, FolderSnapshot& files) {
     auto& api = platform::Files();
     platform::FindData found;
-    const Listing listing{api.findFirst(hosts::PathInFolder(folder, "*"), &found)};
+    const Listing listing{api.findFirst(rtl::PathInFolder(folder, "*"), &found)};
     if (!listing.Valid()) return;
     std::vector<std::string> subfolders;
     do {
         if (found.name == "." || found.name == "..") continue;
-        const std::string path = hosts::PathInFolder(folder, found.name);
+        const std::string path = rtl::PathInFolder(folder, found.name);
         if (found.attributes & platform::attr::Directory) {
             if (deep) subfolders.push_back(path);
         } else {

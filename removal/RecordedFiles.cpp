@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <set>
 
-#include "hosts/Paths.h"
 #include "platform/Files.h"
-#include "platform/Text.h"
 #include "removal/RemovalTexts.h"
 #include "rtl/Backslash.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
+#include "rtl/TextRules.h"
 
 namespace removal {
 namespace {
@@ -19,19 +19,15 @@ using platform::attr::Invalid;
 
 constexpr uint32_t Protecting = platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System;
 
-bool SameText(const std::string& a, const std::string& b) { return platform::CompareTextIgnoreCase(a, b) == 0; }
-
 }  // namespace
 
 bool IsAtOrBelow(const std::string& path, const std::string& folder) {
-    if (SameText(path, folder)) return true;
+    if (rtl::SameText(path, folder)) return true;
     // Below it: the path begins with the folder and a backslash of its own.
-    const std::string prefix = hosts::PathInFolder(folder, "");
+    const std::string prefix = rtl::PathInFolder(folder, "");
     return path.size() > prefix.size() && rtl::IsBackslashAt(path, prefix.size() - 1) &&
-           SameText(path.substr(0, prefix.size()), prefix);
+           rtl::SameText(path.substr(0, prefix.size()), prefix);
 }
-
-std::string FolderOf(const std::string& path) { return hosts::StripTrailingBackslash(rtl::FolderPart(path)); }
 
 void DeleteRecordedFile(const std::string& path) {
     auto& files = platform::Files();
@@ -52,9 +48,9 @@ std::vector<std::string> FoldersUpTo(const std::vector<std::string>& files, cons
         for (const std::string& t : tops)
             if (IsAtOrBelow(file, t) && (!top || t.size() < top->size())) top = &t;
         if (!top) continue;
-        for (std::string folder = FolderOf(file); IsAtOrBelow(folder, *top);) {
+        for (std::string folder = rtl::FolderOf(file); IsAtOrBelow(folder, *top);) {
             folders.insert(folder);
-            const std::string parent = FolderOf(folder);
+            const std::string parent = rtl::FolderOf(folder);
             if (parent == folder) break;
             folder = parent;
         }

@@ -13,8 +13,6 @@ void DeleteRecordedFile(const std::string& path);
 std::vector<std::string> FoldersUpTo(const std::vector<std::string>& files, const std::vector<std::string>& tops);
 // Those of them that are empty go, in that order; folders with other files stay.
 void RemoveEmptyFolders(const std::vector<std::string>& files, const std::vector<std::string>& tops);
-// The folder that holds path: C:\Korvane for C:\Korvane\x.pas, C:\ for C:\x.pas.
-std::string FolderOf(const std::string& path);
 // The path is the folder or lies below it (names compare without regard to case).
 bool IsAtOrBelow(const std::string& path, const std::string& folder);
 

@@ -1,15 +1,15 @@
 #include "removal/RemovalPlace.h"
 
-#include "hosts/Paths.h"
 #include "platform/Files.h"
 #include "removal/RemovalTexts.h"
+#include "rtl/Paths.h"
 
 namespace removal {
 namespace {
 
 std::string InProgramFiles(const std::string& name) {
-    const std::string programFiles = hosts::StripTrailingBackslash(platform::Files().getProgramFilesFolder());
-    return programFiles.empty() ? "" : hosts::PathInFolder(programFiles, name);
+    const std::string programFiles = rtl::StripTrailingBackslash(platform::Files().getProgramFilesFolder());
+    return programFiles.empty() ? "" : rtl::PathInFolder(programFiles, name);
 }
 
 }  // namespace

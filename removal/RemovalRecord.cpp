@@ -2,10 +2,10 @@
 
 #include <iterator>
 
-#include "platform/Text.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streaming.h"
 #include "rtl/Streams.h"
+#include "rtl/TextRules.h"
 
 namespace removal {
 namespace {
@@ -30,8 +30,6 @@ template <class T, bool T::*Field>
 constexpr rtl::PropertyInfo Flag(const char* name) {
     return rtl::BooleanProperty(name, rtl::GetBoolField<T, Field>, rtl::SetBoolField<T, Field>, false);
 }
-
-bool SameText(const std::string& a, const std::string& b) { return platform::CompareTextIgnoreCase(a, b) == 0; }
 
 }  // namespace
 
@@ -89,7 +87,7 @@ TRegistryEdit* TRemovalRecord::FindRegistryEdit(const std::string& sid, const st
                                                 const std::string& value) const {
     for (int i = 0; i < RegistryEdits.Count(); ++i) {
         TRegistryEdit& edit = RegistryEdits.At(i);
-        if (SameText(edit.Sid, sid) && SameText(edit.Key, key) && SameText(edit.Value, value)) return &edit;
+        if (rtl::SameText(edit.Sid, sid) && rtl::SameText(edit.Key, key) && rtl::SameText(edit.Value, value)) return &edit;
     }
     return nullptr;
 }
@@ -104,7 +102,7 @@ TRegistryEdit& TRemovalRecord::AddRegistryEdit(const std::string& sid, const std
 
 TFileEdit* TRemovalRecord::FindFileEdit(const std::string& fileName) const {
     for (int i = 0; i < FileEdits.Count(); ++i)
-        if (SameText(FileEdits.At(i).FileName, fileName)) return &FileEdits.At(i);
+        if (rtl::SameText(FileEdits.At(i).FileName, fileName)) return &FileEdits.At(i);
     return nullptr;
 }
 

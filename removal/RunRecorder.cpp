@@ -7,18 +7,19 @@
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
-#include "hosts/Paths.h"
 #include "hosts/ProductRecord.h"
+#include "hosts/UserSettings.h"
 #include "payload/FolderMaker.h"
 #include "platform/Resources.h"
+#include "platform/Users.h"
 #include "removal/FolderSnapshot.h"
-#include "removal/PerUserHive.h"
 #include "removal/RecordedFiles.h"
 #include "removal/RemovalPlace.h"
 #include "removal/RemovalTexts.h"
 #include "removal/SharedText.h"
 #include "removal/UninstallEntry.h"
 #include "rtl/Exceptions.h"
+#include "rtl/Paths.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streams.h"
 
@@ -35,7 +36,7 @@ rtl::RegistryValue UserValue(const std::string& key, const std::string& name) {
 }
 
 std::optional<std::string> FileContents(const std::string& path) {
-    if (!hosts::FileExists(path)) return std::nullopt;
+    if (!rtl::FileExists(path)) return std::nullopt;
     return rtl::ReadFileBytes(path);
 }
 
@@ -44,7 +45,7 @@ std::optional<std::string> FileContents(const std::string& path) {
 // at its root).
 FolderSnapshot CompilationFiles() {
     FolderSnapshot files = SnapshotFiles(hosts::InstallPath, false);
-    files.merge(SnapshotFiles(hosts::PathInFolder(hosts::InstallPath, LibFolder), true));
+    files.merge(SnapshotFiles(rtl::PathInFolder(hosts::InstallPath, LibFolder), true));
     return files;
 }
 
@@ -52,8 +53,8 @@ FolderSnapshot CompilationFiles() {
 // extraction will make: the removal leaves none of them behind.
 std::string FirstFolderMade(const std::string& installPath) {
     std::string folder = installPath;
-    for (std::string parent = FolderOf(folder);
-         parent != folder && !hosts::FolderExists(folder) && !hosts::FolderExists(parent); parent = FolderOf(folder))
+    for (std::string parent = rtl::FolderOf(folder);
+         parent != folder && !rtl::FolderExists(folder) && !rtl::FolderExists(parent); parent = rtl::FolderOf(folder))
         folder = parent;
     return folder;
 }
@@ -71,9 +72,9 @@ RunRecorder::RunRecorder() {
         folder_ = HostFolder(host);
         if (folder_.empty()) throw rtl::Exception(ProgramFilesUnknown);
         payload::FolderMaker().Force(folder_);
-        const std::string recordFile = hosts::PathInFolder(folder_, texts::RecordName);
+        const std::string recordFile = rtl::PathInFolder(folder_, texts::RecordName);
         // What earlier installations into this IDE left stays listed; a damaged record is lost.
-        if (hosts::FileExists(recordFile)) {
+        if (rtl::FileExists(recordFile)) {
             try {
                 record_.LoadFromFile(recordFile);
             } catch (const rtl::EFilerError&) {
@@ -83,8 +84,8 @@ RunRecorder::RunRecorder() {
         record_.Host = host;
         record_.ProductKey = hosts::msg::ProductKey + host;
         record_.AddInstallFolder(FirstFolderMade(hosts::InstallPath));
-        rtl::ReplaceFileBytes(hosts::PathInFolder(folder_, texts::UninstallerName), uninstaller.data, uninstaller.size);
-        sid_ = PerUserHiveSid();
+        rtl::ReplaceFileBytes(rtl::PathInFolder(folder_, texts::UninstallerName), uninstaller.data, uninstaller.size);
+        sid_ = platform::PerUserRootSid();
         active_ = true;
         Save();
     });
@@ -120,8 +121,8 @@ void RunRecorder::Observed(const std::function<void()>& step, const std::functio
 }
 
 void RunRecorder::Save() {
-    const std::string uninstaller = hosts::PathInFolder(folder_, texts::UninstallerName);
-    const std::string recordFile = hosts::PathInFolder(folder_, texts::RecordName);
+    const std::string uninstaller = rtl::PathInFolder(folder_, texts::UninstallerName);
+    const std::string recordFile = rtl::PathInFolder(folder_, texts::RecordName);
     record_.SaveToFile(recordFile);
     std::vector<std::string> files = record_.Files.Lines();
     files.push_back(uninstaller);
@@ -159,14 +160,14 @@ void RunRecorder::RecordValue(const std::string& key, const std::string& name, c
 
 void RunRecorder::LibraryPath(const std::function<void()>& step) {
     rtl::RegistryValue before;
-    WhileRecording([&] { before = UserValue(hosts::LibraryKey(), hosts::msg::SearchPathValue); });
-    Observed(step, [&] { RecordValue(hosts::LibraryKey(), hosts::msg::SearchPathValue, hosts::SuiteLibraryEntry(), before); });
+    WhileRecording([&] { before = UserValue(hosts::LibraryKeyPath(hosts::SelectedHost()), hosts::msg::SearchPathValue); });
+    Observed(step, [&] { RecordValue(hosts::LibraryKeyPath(hosts::SelectedHost()), hosts::msg::SearchPathValue, hosts::SuiteLibraryEntry(), before); });
 }
 
 void RunRecorder::Package(const std::function<void()>& step) {
     rtl::RegistryValue before;
-    WhileRecording([&] { before = UserValue(hosts::KnownPackagesKey(), hosts::SuitePackageEntry()); });
-    Observed(step, [&] { RecordValue(hosts::KnownPackagesKey(), hosts::SuitePackageEntry(), "", before); });
+    WhileRecording([&] { before = UserValue(hosts::KnownPackagesKeyPath(hosts::SelectedHost()), hosts::SuitePackageEntry()); });
+    Observed(step, [&] { RecordValue(hosts::KnownPackagesKeyPath(hosts::SelectedHost()), hosts::SuitePackageEntry(), "", before); });
 }
 
 void RunRecorder::Help(const std::function<void()>& step) {
@@ -175,7 +176,7 @@ void RunRecorder::Help(const std::function<void()>& step) {
     WhileRecording([&] { before = FileContents(contentsFile); });
     Observed(step, [&] {
         for (const std::string& file : {hosts::InstalledSuiteContentsFile(), hosts::InstalledSuiteHelpFile()})
-            if (hosts::FileExists(file)) record_.AddFile(file);
+            if (rtl::FileExists(file)) record_.AddFile(file);
         const std::optional<std::string> after = FileContents(contentsFile);
         if (!before || !after || after == before) return;
         const std::string line = hosts::SuiteIncludeLine();
@@ -200,7 +201,7 @@ void RunRecorder::Compilation(const std::function<void()>& step) {
     Observed(step, [&] {
         for (const std::string& file : WrittenSince(before, CompilationFiles())) record_.AddFile(file);
         const std::string package = hosts::SystemRuntimePackage(hosts::GetSystemFolder());
-        if (hosts::FileExists(package)) record_.AddFile(package);
+        if (rtl::FileExists(package)) record_.AddFile(package);
     });
 }
 

@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "hosts/Paths.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "removal/RecordedFiles.h"
 #include "removal/RemovalTexts.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 
 namespace removal {
 namespace {
@@ -18,10 +18,10 @@ constexpr char QuotedFormat[] = "\"%s\"";
 
 std::string NewCopyFolder() {
     auto& files = platform::Files();
-    const std::string temp = hosts::StripTrailingBackslash(files.getTempFolder());
+    const std::string temp = rtl::StripTrailingBackslash(files.getTempFolder());
     if (temp.empty()) return "";
     for (int n = 1; n <= CopyFolderAttempts; ++n) {
-        const std::string folder = hosts::PathInFolder(temp, texts::CopyFolderPrefix + std::to_string(n));
+        const std::string folder = rtl::PathInFolder(temp, texts::CopyFolderPrefix + std::to_string(n));
         if (files.createDirectory(folder)) return folder;
     }
     return "";
@@ -31,8 +31,8 @@ bool StartCopy(const std::string& program, const std::vector<std::string>& files
     auto& api = platform::Files();
     const std::string folder = NewCopyFolder();
     if (folder.empty()) return false;
-    const std::string copy = hosts::PathInFolder(folder, texts::UninstallerName);
-    const std::string recordFile = hosts::PathInFolder(folder, texts::RecordName);
+    const std::string copy = rtl::PathInFolder(folder, texts::UninstallerName);
+    const std::string recordFile = rtl::PathInFolder(folder, texts::RecordName);
     bool started = false;
     try {
         const uint64_t waitFor = platform::Processes().inheritableSelfHandle();
@@ -87,7 +87,7 @@ void FinishAfterEnd(const TRemovalRecord& cleanup, const std::string& recordFile
     RemoveEmptyFolders(cleanup.Files.Lines(), cleanup.InstallFolders.Lines());
     if (!left.empty() && cleanup.InstallFolders.Count() > 0) MarkForRestart(left, cleanup.InstallFolders[0]);
     api.deleteAtRestart(program);
-    api.deleteAtRestart(FolderOf(program));
+    api.deleteAtRestart(rtl::FolderOf(program));
 }
 
 }  // namespace removal

@@ -1,13 +1,13 @@
 #include "removal/SharedText.h"
 
 #include "hosts/HostMessages.h"
-#include "platform/Text.h"
+#include "rtl/TextRules.h"
 
 namespace removal {
 namespace {
 
 bool Same(const std::string& text, size_t from, size_t to, const std::string& part) {
-    return platform::CompareTextIgnoreCase(text.substr(from, to - from), part) == 0;
+    return rtl::SameText(text.substr(from, to - from), part);
 }
 
 // Where the line that begins at from ends, and where the next one begins.

@@ -13,6 +13,7 @@
 #include "removal/SharedText.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streams.h"
 
@@ -70,7 +71,7 @@ void DeleteProductKey(const std::string& key) {
         reg.CloseKey();
         if (!reg.DeleteKey(key)) Unwritable(MachineRoot + key);
     }
-    for (std::string parent = FolderOf(key); parent.size() > sizeof MachineSoftware - 1; parent = FolderOf(parent)) {
+    for (std::string parent = rtl::FolderOf(key); parent.size() > sizeof MachineSoftware - 1; parent = rtl::FolderOf(parent)) {
         rtl::TRegistry reg(platform::RegRoot::LocalMachine);
         if (!reg.OpenKey(parent, false) || !KeyIsEmpty(reg)) return;
         reg.CloseKey();

@@ -11,7 +11,9 @@ export WINEPREFIX="$build_dir/wineprefix"
 # OEM code pages from it at every start.
 if [ -f "$build_dir/.locale" ]; then export LC_ALL=$(cat "$build_dir/.locale") LANG=$(cat "$build_dir/.locale"); fi
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# KV_WINE_DISABLED: Wine's built-in programs (comma-separated names) that this run must not find,
+# as on a Windows that lacks them.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${KV_WINE_DISABLED:+;$KV_WINE_DISABLED=d}"
 case "$loader" in
   wine64) export WINEARCH=win64; export WINELOADER=/usr/lib/wine/wine64; bin=/usr/lib/wine/wine64 ;;
   *)      bin=$(command -v wine) ;;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Registry.h"
+#include "platform/Users.h"
 
 namespace platform {
 namespace {
@@ -17,7 +18,7 @@ RegistryApi MakeWin32Registry() {
             case RegRoot::Users: return HKEY_USERS;
             case RegRoot::CurrentUser: break;
         }
-        return HKEY_CURRENT_USER;
+        return Users().perUserRoot().hive;
     };
     api.openKey = [](Key parent, const std::string& sub, Key* opened) -> long {
         HKEY k = nullptr;

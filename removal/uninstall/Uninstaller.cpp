@@ -5,7 +5,6 @@
 
 #include <exception>
 
-#include "hosts/Paths.h"
 #include "hosts/ProductRecord.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
@@ -20,6 +19,7 @@
 #include "removal/uninstall/ExitCodes.h"
 #include "removal/uninstall/UninstallStrings.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 #include "wizard/WizardTexts.h"
 
 namespace removal {
@@ -56,8 +56,8 @@ void KeepWhatIsLeft(const TRemovalRecord& record, const std::string& recordFile,
 
 int RunUninstaller() {
     const std::string program = Files().getModuleFileName();
-    const std::string folder = FolderOf(program);
-    const std::string recordFile = hosts::PathInFolder(folder, texts::RecordName);
+    const std::string folder = rtl::FolderOf(program);
+    const std::string recordFile = rtl::PathInFolder(folder, texts::RecordName);
     TRemovalRecord record;
     try {
         record.LoadFromFile(recordFile);
