@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "hosts/HostSelection.h"
+#include "platform/Files.h"
 #include "platform/Resources.h"
 #include "platform/Seam.h"
 #include "removal/RemovalRecord.h"
@@ -200,6 +201,25 @@ TEST_F(RecorderTest, RecordsWhatAStepChangedBeforeItFailed) {
     removal::TRemovalRecord record;
     LoadRecord(record);
     EXPECT_EQ(SearchPathEdit(record).Left, Z("%BDS%\\Lib;A\\Lib"));
+}
+
+TEST_F(RecorderTest, AnUninstallerThatCannotBeWrittenIsSaidOnceAndTheRunGoesOn) {
+    const auto create = platform::Files().createFile;
+    auto refuse = Override(platform::Files().createFile, [create](const std::string& path, uint32_t access, uint32_t share,
+                                                                 uint32_t disposition, uint32_t attributes) {
+        if (path.find("uninstall.exe") != std::string::npos) return platform::InvalidHandle;
+        return create(path, access, share, disposition, attributes);
+    });
+    bool ran = false;
+    {
+        removal::RunRecorder run;
+        run.LibraryPath([&] { ran = true; });
+        run.Compilation([] {});
+    }
+    EXPECT_TRUE(ran);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Unable to write the uninstaller:\r\nCannot create file " + Folder() + "\\uninstall.exe");
+    EXPECT_EQ(boxes[0].caption, "Warning");
 }
 
 }  // namespace
