@@ -4,6 +4,15 @@
 
 namespace e2e {
 
+void PrintTo(const StoredValue& value, std::ostream* out) {
+    *out << "type " << value.type << " \"";
+    for (char c : value.data) {
+        if (c == '\0') *out << "\\0";
+        else *out << c;
+    }
+    *out << '"';
+}
+
 StoredValue ValueOf(HKEY root, const std::string& key, const std::string& name) {
     StoredValue value;
     HKEY k;

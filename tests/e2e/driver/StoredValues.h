@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct StoredValue {
     bool operator==(const StoredValue& o) const { return type == o.type && data == o.data; }
     bool operator!=(const StoredValue& o) const { return !(*this == o); }
 };
+// For test failures: the type and the bytes, NULs shown as \0.
+void PrintTo(const StoredValue& value, std::ostream* out);
 
 StoredValue ValueOf(HKEY root, const std::string& key, const std::string& name);
 void SetValue(HKEY root, const std::string& key, const std::string& name, const StoredValue& value);
