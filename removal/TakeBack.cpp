@@ -41,7 +41,9 @@ void PutBack(rtl::TRegistry& reg, const std::string& name, const rtl::RegistryVa
 void TakeBackValue(const TRegistryEdit& edit) {
     rtl::TRegistry reg(platform::RegRoot::Users);
     const std::string key = UsersRoot + edit.Sid + "\\" + edit.Key;
-    if (!reg.OpenKey("\\" + edit.Sid + "\\" + edit.Key, false)) return;  // the IDE's settings are gone
+    // A user who is not logged on has no hive below HKEY_USERS: a later removal reaches it.
+    if (!reg.OpenKey("\\" + edit.Sid, false)) Unwritable(key);
+    if (!reg.OpenKey(edit.Key, false)) return;  // the IDE's settings are gone
     const rtl::RegistryValue now = reg.ReadValue(edit.Value);
     if (now == edit.LeftValue() && edit.OriginalType != UnknownType) return PutBack(reg, edit.Value, edit.OriginalValue(), key);
     if (!now.Exists()) return;

@@ -97,12 +97,16 @@ TEST_F(TakeBackTest, KeepsWhatCouldNotBeTakenBackAndSaysWhy) {
     edit.Line = ":Include kvd6.cnt";
     edit.LineAdded = edit.OriginalKnown = true;
     edit.Left = ":Include kvd6.cnt\r\n";
+    // The hive of a user who is not logged on is not below HKEY_USERS.
+    record.AddRegistryEdit(OtherUser, LibraryKey, "Search Path").Entry = "C:\\K\\Lib";
 
     EXPECT_FALSE(removal::TakeBack(record));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Cannot create file " + contents);
-    EXPECT_EQ(boxes[0].caption, "Warning");
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, std::string("Unable to write to registry:\r\nHKEY_USERS\\") + OtherUser + "\\" + LibraryKey);
+    EXPECT_EQ(boxes[1].text, "Cannot create file " + contents);
+    EXPECT_EQ(boxes[1].caption, "Warning");
     EXPECT_EQ(ReadWholeFile(contents), ":Include kvd6.cnt\r\n");
+    EXPECT_EQ(record.RegistryEdits.Count(), 1);
     EXPECT_EQ(record.FileEdits.Count(), 1);
     // The read-only file of the record goes all the same, and its folders with it.
     EXPECT_EQ(GetFileAttributesA((temp.Path() + "\\Korvane").c_str()), INVALID_FILE_ATTRIBUTES);
