@@ -87,6 +87,9 @@ int RunUninstaller() {
         KeepWhatIsLeft(record, recordFile, program);
         return RemovedInPart;
     }
+    // The record goes at once, so that the program, while it waits for its copy, lists nothing
+    // more to take back; one that will not go is left to the copy.
+    Files().deleteFile(recordFile);
     if (!RemoveAfterEnd(program, {program, recordFile}, TopFolder(folder))) {
         hosts::ShowWarning(texts::CannotDeleteFile, {program});
         return RemovedInPart;
