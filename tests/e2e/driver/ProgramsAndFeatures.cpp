@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "tests/support/TempDir.h"
 
@@ -15,6 +17,32 @@ std::vector<ProgramEntry> AllEntries() {
         entries.push_back({name, AllValues(HKEY_LOCAL_MACHINE, key)});
     }
     return entries;
+}
+
+// The copies mark themselves and their folders for deletion at the next start of Windows, which
+// a test prefix never sees: their pairs leave the pending operations again.
+void ForgetCopiesPendingDeletion() {
+    const char key[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
+    const char name[] = "PendingFileRenameOperations";
+    StoredValue pending = ValueOf(HKEY_LOCAL_MACHINE, key, name);
+    if (pending.type != REG_MULTI_SZ) return;
+    // Pairs of source and target, a deletion's target empty.
+    std::vector<std::string> strings;
+    for (size_t at = 0; at <= pending.data.size();) {
+        const size_t nul = std::min(pending.data.find('\0', at), pending.data.size());
+        strings.push_back(pending.data.substr(at, nul - at));
+        at = nul + 1;
+    }
+    std::string kept;
+    for (size_t i = 0; i + 1 < strings.size() && !strings[i].empty(); i += 2)
+        if (strings[i].find("\\Korvane removal ") == std::string::npos) kept += strings[i] + '\0' + strings[i + 1] + '\0';
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
+    if (kept.empty())
+        RegDeleteValueA(k, name);
+    else
+        SetValue(HKEY_LOCAL_MACHINE, key, name, {REG_MULTI_SZ, kept + '\0'});
+    RegCloseKey(k);
 }
 
 }  // namespace
@@ -38,6 +66,7 @@ std::vector<ProgramEntry> EntriesNamed(const std::string& displayName) {
     return named;
 }
 
+
 void RemoveKorvaneEntriesAndUninstallers() {
     for (const ProgramEntry& entry : AllEntries())
         if (entry.Text("DisplayName").rfind("Korvane ", 0) == 0)
@@ -50,10 +79,12 @@ void RemoveKorvaneEntriesAndUninstallers() {
     WIN32_FIND_DATAA found;
     const std::string folder(temp, length < sizeof temp ? length : 0);
     HANDLE h = FindFirstFileA((folder + "Korvane removal *").c_str(), &found);
-    if (h == INVALID_HANDLE_VALUE) return;
-    do test::RemoveTree(folder + found.cFileName);
-    while (FindNextFileA(h, &found));
-    FindClose(h);
+    if (h != INVALID_HANDLE_VALUE) {
+        do test::RemoveTree(folder + found.cFileName);
+        while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    ForgetCopiesPendingDeletion();
 }
 
 std::string ProgramFilesFolder() {
