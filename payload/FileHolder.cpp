@@ -23,15 +23,6 @@ const TFileHolder& AsHolder(const rtl::TPersistent& o) { return static_cast<cons
     throw rtl::EReadError(rtl::Format(rtl::consts::SPropertyReadError, "TFileHolder", ".", "Data", message));
 }
 
-// What CreateFileA sets on a new file by itself: a file whose attributes are no more than these,
-// archive among them (a new file always gets it), needs no SetFileAttributesA after creation.
-constexpr uint32_t CreationAttributes =
-    platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System | platform::attr::Archive;
-
-bool CreationSetsAll(uint32_t attributes) {
-    return (attributes & ~CreationAttributes) == 0 && (attributes & platform::attr::Archive) != 0;
-}
-
 // Attributes by which an existing file refuses to be replaced: a read-only file cannot be
 // deleted or created anew, a hidden or system one not created anew with other attributes.
 constexpr uint32_t ProtectingAttributes = platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System;
@@ -119,13 +110,13 @@ void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) con
     UnprotectedDestination destination(path);
     files.deleteFile(path);  // a busy file stays, and creating it fails below
     folders.Force(rtl::FolderPart(path));
-    const auto attributes = static_cast<uint32_t>(Attr);
-    const bool atCreation = CreationSetsAll(attributes);
-    rtl::TFileStream file(path, rtl::FileMode::Create, atCreation ? attributes : platform::attr::Normal);
+    rtl::TFileStream file(path, rtl::FileMode::Create);
     destination.Replaced();
     file.WriteBuffer(Content.data(), static_cast<int32_t>(Content.size()));
     files.setLastWriteDosTime(file.Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
-    if (!atCreation) files.setAttributes(path, attributes);  // a failure is ignored, as for the time
+    // Set after creation, always: attributes given to CreateFileA apply only where the file system
+    // takes them at creation, and some lose them there.
+    files.setAttributes(path, static_cast<uint32_t>(Attr));  // a failure is ignored, as for the time
 }
 
 }  // namespace payload
