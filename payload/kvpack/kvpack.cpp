@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "platform/Text.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 #include "rtl/ObjectText.h"
 #include "rtl/Streams.h"
 
@@ -95,18 +97,18 @@ void Extract(const Arguments& args) {
 void Stream(const Arguments& args) {
     const rtl::SharedBytes stream = ReadPayloadStream(args[0]);
     rtl::TFileStream out(args[1], rtl::FileMode::Create);
-    out.WriteBuffer(stream.data(), static_cast<int32_t>(stream.size()));
+    out.WriteBuffer(stream.data(), rtl::Int32Size(stream.size()));
 }
 
 // A window's text description as the component stream that the program binds as its resource.
 void Form(const Arguments& args) {
     rtl::TFileStream in(args[0], rtl::FileMode::OpenReadShared);
-    std::string text(static_cast<size_t>(in.Size()), '\0');
-    in.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
+    std::string text(static_cast<size_t>(rtl::Int32Size(static_cast<uint64_t>(in.Size()))), '\0');
+    in.ReadBuffer(text.data(), rtl::Int32Size(text.size()));
     rtl::TMemoryStream stream;
     rtl::ObjectTextToBinary(text, stream);
     rtl::TFileStream out(args[1], rtl::FileMode::Create);
-    out.WriteBuffer(stream.Memory(), static_cast<int32_t>(stream.Bytes().size()));
+    out.WriteBuffer(stream.Memory(), rtl::Int32Size(stream.Bytes().size()));
 }
 
 void Bind(const Arguments& args) {
@@ -160,6 +162,10 @@ int main(int argc, char** argv) {
     try {
         kvpack::Run(kvpack::Arguments(argv + 1, argv + argc));
         return 0;
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", kvpack::consts::SOutOfMemory);
+        return 1;
     } catch (const std::exception& e) {
         std::fflush(stdout);
         std::fputs(e.what(), stderr);

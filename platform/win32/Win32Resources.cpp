@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -91,7 +92,9 @@ bool UpdateFileResources(const std::string& file, const std::vector<ResourceChan
     HANDLE update = BeginUpdateResourceA(file.c_str(), FALSE);
     if (!update) return false;
     for (const ResourceChange& change : changes) {
-        if (!UpdateResourceA(update, ResourceIdArgument(change.type), ResourceIdArgument(change.name), change.language,
+        // A resource's size is a 32-bit field: a larger one is refused, not cut.
+        if (change.size > INT32_MAX ||
+            !UpdateResourceA(update, ResourceIdArgument(change.type), ResourceIdArgument(change.name), change.language,
                              const_cast<uint8_t*>(change.data), static_cast<DWORD>(change.size))) {
             EndUpdateResourceA(update, TRUE);  // discards the changes
             return false;
