@@ -189,7 +189,7 @@ TEST(ScanRootFolder, ATreeLargerThanOnePayloadIsRefusedByTheFileThatWouldNotFit)
     int ends = 0;
     platform::ScopedOverride large(seek, decltype(Files().seek)(nullptr));
     seek = [&large, &ends](platform::Handle h, int64_t distance, platform::SeekOrigin origin) -> int64_t {
-        if (origin == platform::SeekOrigin::End && ++ends == 2) return 2147482000;
+        if (origin == platform::SeekOrigin::End && ++ends == 2) return 2147483000;
         return large.Original()(h, distance, origin);
     };
     TFileCollection files;
@@ -198,7 +198,7 @@ TEST(ScanRootFolder, ATreeLargerThanOnePayloadIsRefusedByTheFileThatWouldNotFit)
         ADD_FAILURE() << "packed";
     } catch (const rtl::EReadError& e) {
         EXPECT_EQ(e.Message(), "Cannot pack file " + tree.Path("\\common\\second.bin") +
-                                   ": with its 2147482000 bytes the payload would pass 2147483647 bytes, the "
+                                   ": with its 2147483000 bytes the payload would pass 2147483647 bytes, the "
                                    "most that one payload holds");
     }
     EXPECT_EQ(ends, 2);
