@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include "forms/Consts.h"
 #include "forms/Form.h"
 #include "forms/Win32Windows.h"
 #include "platform/Ui.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
 
 namespace forms {
 
@@ -73,19 +76,18 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     if (handle_) return;
     WNDCLASSA cls{};
-    if (!GetClassInfoA(win::Instance(), ApplicationWindowClass, &cls)) {
-        cls.lpfnWndProc = ApplicationWindowProc;
-        cls.hInstance = win::Instance();
-        cls.hIcon = LoadIconA(win::Instance(), "MAINICON");
-        cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        cls.lpszClassName = ApplicationWindowClass;
-        RegisterClassA(&cls);
-    }
+    cls.lpfnWndProc = ApplicationWindowProc;
+    cls.hInstance = win::Instance();
+    cls.hIcon = LoadIconA(win::Instance(), "MAINICON");
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.lpszClassName = ApplicationWindowClass;
+    win::RegisterClassOnce(cls);
     // No size, so nothing of it is seen; its caption is the program's title on the task bar.
     handle_ = CreateWindowExA(0, ApplicationWindowClass, title_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, win::Instance(), nullptr);
+    if (!handle_) throw rtl::EOSError(rtl::Format(consts::SWindowCreateError, ApplicationWindowClass));
 }
 
 void TApplication::SetTitle(const std::string& title) {

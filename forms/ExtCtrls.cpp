@@ -30,8 +30,8 @@ intptr_t TBevel::WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     if (message != WM_PAINT) return TControl::WndProc(message, wParam, lParam);
     static const UINT sides[] = {BF_RECT, BF_RECT, BF_TOP, BF_BOTTOM, BF_LEFT, BF_RIGHT, 0};
     HWND window = win::Hwnd(Handle());
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    win::PaintDc paint(window);
+    HDC dc = paint.Get();
     RECT r;
     GetClientRect(window, &r);
     FillRect(dc, &r, win::BrushOf(Parent() ? Parent()->EffectiveColor() : clBtnFace));
@@ -39,7 +39,6 @@ intptr_t TBevel::WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     UINT edge = style_ == bsLowered ? EDGE_ETCHED : EDGE_BUMP;
     if (shape_ == bsBox) edge = style_ == bsLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER;
     if (sides[shape_]) DrawEdge(dc, &r, edge, sides[shape_]);
-    EndPaint(window, &ps);
     return 0;
 }
 
@@ -63,12 +62,10 @@ const rtl::PropertyTable* TPanel::StoredProperties() const {
 intptr_t TPanel::WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     if (message == WM_PAINT && bevelOuter_ != bvNone) {
         HWND window = win::Hwnd(Handle());
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
+        win::PaintDc paint(window);
         RECT r;
         GetClientRect(window, &r);
-        DrawEdge(dc, &r, bevelOuter_ == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
-        EndPaint(window, &ps);
+        DrawEdge(paint.Get(), &r, bevelOuter_ == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
         return 0;
     }
     return TWinControl::WndProc(message, wParam, lParam);

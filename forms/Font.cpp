@@ -6,7 +6,10 @@
 
 namespace forms {
 
-TFont::~TFont() { ReleaseHandle(); }
+TFont::~TFont() {
+    RetireHandle();
+    for (WindowHandle font : retired_) DeleteObject(static_cast<HFONT>(font));
+}
 
 template <int32_t TFont::*Field>
 int32_t TFont::GetField(const rtl::TPersistent& o) { return static_cast<const TFont&>(o).*Field; }
@@ -21,7 +24,9 @@ void TFont::SetField(rtl::TPersistent& o, int32_t v) {
 const rtl::PropertyTable* TFont::StoredProperties() const {
     static const rtl::PropertyInfo properties[] = {
         rtl::IntegerProperty("Charset", GetField<&TFont::charset_>, SetField<&TFont::charset_>, 1, &CharsetIdents),
-        rtl::IntegerProperty("Color", GetField<&TFont::color_>, SetField<&TFont::color_>, clWindowText, &ColorIdents),
+        rtl::IntegerProperty(
+            "Color", GetField<&TFont::color_>, [](rtl::TPersistent& o, int32_t v) { static_cast<TFont&>(o).SetColor(v); },
+            clWindowText, &ColorIdents),
         rtl::IntegerProperty("Height", GetField<&TFont::height_>, SetField<&TFont::height_>, -11),
         rtl::StringProperty(
             "Name", [](const rtl::TPersistent& o) { return static_cast<const TFont&>(o).name_; },
@@ -35,9 +40,10 @@ const rtl::PropertyTable* TFont::StoredProperties() const {
     return &table;
 }
 
+// Drawn with the text colour, not with the font: the platform font stays.
 void TFont::SetColor(TColor color) {
     color_ = color;
-    Changed();
+    if (OnChange) OnChange();
 }
 
 void TFont::Assign(const TFont& other) {
@@ -46,16 +52,16 @@ void TFont::Assign(const TFont& other) {
     color_ = other.color_;
     charset_ = other.charset_;
     style_ = other.style_;
-    ReleaseHandle();
+    RetireHandle();
 }
 
 void TFont::Changed() {
-    ReleaseHandle();
+    RetireHandle();
     if (OnChange) OnChange();
 }
 
-void TFont::ReleaseHandle() const {
-    if (handle_) DeleteObject(static_cast<HFONT>(handle_));
+void TFont::RetireHandle() {
+    if (handle_) retired_.push_back(handle_);
     handle_ = nullptr;
 }
 

@@ -3,6 +3,7 @@
 // character height without internal leading), colour, character set and style.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "forms/Types.h"
 #include "rtl/Component.h"
@@ -26,7 +27,9 @@ public:
     void SetColor(TColor color);
     void Assign(const TFont& other);
 
-    // The platform font, made on first use and kept until the font changes or goes.
+    // The platform font, made on first use. A change of face, size, style or character set makes
+    // a new one; the ones before stay until this font goes, as windows that take it as their
+    // parent's font may still hold them. The colour is no part of it.
     WindowHandle Handle() const;
 
     // Called after every change (the owning control takes its own font from then on).
@@ -38,7 +41,7 @@ private:
     template <int32_t TFont::*Field>
     static void SetField(rtl::TPersistent& o, int32_t v);
     void Changed();
-    void ReleaseHandle() const;
+    void RetireHandle();
 
     std::string name_ = "MS Sans Serif";
     int32_t height_ = -11;
@@ -46,6 +49,7 @@ private:
     int32_t charset_ = 1;  // DEFAULT_CHARSET
     int32_t style_ = 0;
     mutable WindowHandle handle_ = nullptr;
+    std::vector<WindowHandle> retired_;
 };
 
 }  // namespace forms

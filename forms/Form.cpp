@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cctype>
 #include <iterator>
 
 #include "forms/Application.h"
@@ -26,11 +25,6 @@ bool BindCloseQuery(TCloseQueryEvent& event, rtl::TComponent& root, const std::s
     auto call = handler->closeQuery;
     event = [form, call](rtl::TComponent& sender, bool& canClose) { call(*form, sender, canClose); };
     return true;
-}
-
-std::string UpperAscii(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
 }
 
 }  // namespace
@@ -110,12 +104,12 @@ const PublishedTable& TForm::Published() const {
 const PublishedHandler* TForm::FindHandler(const std::string& name) const {
     const PublishedTable& table = Published();
     for (size_t i = 0; i < table.handlerCount; ++i)
-        if (rtl::SamePropertyName(table.handlers[i].name, name)) return &table.handlers[i];
+        if (rtl::SameAsciiName(table.handlers[i].name, name)) return &table.handlers[i];
     return nullptr;
 }
 
 void TForm::Load() {
-    rtl::ReadComponentResource(UpperAscii(ClassName()), *this, &ToolkitClasses());
+    rtl::ReadComponentResource(rtl::UpperAscii(ClassName()), *this, &ToolkitClasses());
     BindFields();
     CreateHandle();
     if (OnCreate) OnCreate(*this);

@@ -60,26 +60,25 @@ uint32_t TLabel::DrawFlags() const {
 
 void TLabel::AdjustSize() {
     if (!autoSize_ || !HandleAllocated()) return;
-    HWND window = win::Hwnd(Handle());
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(EffectiveFont().Handle()));
     RECT r = {0, 0, wordWrap_ ? width_ : 0, 0};
-    std::string text = caption_.empty() ? std::string(" ") : caption_;  // an empty label keeps a line's height
-    DrawCaption(dc, text, &r, DrawFlags() | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    {
+        win::WindowDc dc(win::Hwnd(Handle()));
+        win::SelectedObject font(dc.Get(), static_cast<HFONT>(EffectiveFont().Handle()));
+        std::string text = caption_.empty() ? std::string(" ") : caption_;  // an empty label keeps a line's height
+        DrawCaption(dc.Get(), text, &r, DrawFlags() | DT_CALCRECT);
+    }
     SetBounds(left_, top_, wordWrap_ ? width_ : r.right, r.bottom);
 }
 
 void TLabel::Paint() {
     HWND window = win::Hwnd(Handle());
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    win::PaintDc paint(window);
+    HDC dc = paint.Get();
     RECT client;
     GetClientRect(window, &client);
     // Transparent or not, the parent's background is what lies behind: a solid colour here.
     FillRect(dc, &client, win::BrushOf(transparent_ || parentColor_ ? EffectiveColor() : color_));
-    HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(EffectiveFont().Handle()));
+    win::SelectedObject font(dc, static_cast<HFONT>(EffectiveFont().Handle()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, win::ToRgb(EffectiveFont().Color()));
     RECT text = client;
@@ -90,8 +89,6 @@ void TLabel::Paint() {
         text.top += layout_ == tlCenter ? spare / 2 : spare;
     }
     DrawCaption(dc, caption_, &text, DrawFlags());
-    SelectObject(dc, old);
-    EndPaint(window, &ps);
 }
 
 intptr_t TLabel::WndProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {

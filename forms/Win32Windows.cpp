@@ -6,7 +6,10 @@
 #include <string>
 
 #include "forms/Application.h"
+#include "forms/Consts.h"
 #include "forms/Control.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
 
 namespace forms::win {
 namespace {
@@ -34,9 +37,15 @@ LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
+void RegisterClassOnce(const WNDCLASSA& cls) {
+    WNDCLASSA existing;
+    if (GetClassInfoA(cls.hInstance, cls.lpszClassName, &existing)) return;
+    if (!RegisterClassA(&cls)) throw rtl::EOSError(rtl::Format(consts::SClassRegisterError, cls.lpszClassName));
+}
+
 void RegisterOwnClass(const char* name) {
     static std::set<std::string> registered;
-    if (!registered.insert(name).second) return;
+    if (registered.count(name)) return;
     WNDCLASSA cls{};
     cls.style = CS_DBLCLKS;
     cls.lpfnWndProc = OwnWindowProc;
@@ -44,7 +53,8 @@ void RegisterOwnClass(const char* name) {
     // No icon: a dialog frame shows none; the application window carries the program's icon.
     cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     cls.lpszClassName = name;
-    RegisterClassA(&cls);
+    RegisterClassOnce(cls);
+    registered.insert(name);
 }
 
 TControl* ControlOf(HWND window) { return static_cast<TControl*>(GetPropA(window, ControlProperty)); }

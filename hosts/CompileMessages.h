@@ -15,6 +15,9 @@ inline constexpr char RunBatchCommandLine[] = "\"%s\" /D /C \".\\rebuild.bat\"";
 inline constexpr char Notepad[] = "notepad.exe";
 inline constexpr char OpenInstructionsCommandLine[] = "\"%s\" \"%s\"";
 inline constexpr char StartFailed[] = "Error occured when trying to compile packages. Compilation is not done.";
+// Where neither Notepad nor the program the shell opens error.log with can be started: %s is
+// error.log's full path.
+inline constexpr char OpenInstructionsByHand[] = "Open %s to compile the packages by hand.";
 
 // What fills a batch line's %s placeholders, in order.
 enum class BatchArg { InstallPath, HostRootPath, SystemFolder, HostName, RtmPackageBinary, DtmPackageBinary };

@@ -4,9 +4,9 @@
 #include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationSteps.h"
-#include "hosts/Paths.h"
 #include "hosts/ProductRecord.h"
 #include "platform/Files.h"
+#include "rtl/Paths.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/StringList.h"
 #include "rtl/TextLines.h"
@@ -45,17 +45,17 @@ void AddInclude(rtl::TStringList& contents, const std::string& include) {
 
 void InstallHelp(IInstallationView& view) {
     const HostInfo& host = SelectedHost();
-    const std::string ideHelp = HostRootPath + "\\Help\\";
-    const std::string installHelp = InstallPath + "\\Help";
+    const std::string ideHelp = rtl::FolderPlus(HostRootPath, "\\Help");
+    const std::string installHelp = rtl::FolderPlus(InstallPath, "\\Help");
     const std::string suite = host.SuiteHelpName;
 
-    const std::string contentsFile = ideHelp + host.HostHelpContents;
-    if (!FileExists(contentsFile)) return;
+    const std::string contentsFile = rtl::PathInFolder(ideHelp, host.HostHelpContents);
+    if (!rtl::FileExists(contentsFile)) return;
 
-    MoveHelpFile(installHelp + "\\" + suite + ".cnt", ideHelp + suite + ".cnt");
-    const std::string installedHelpFile = ideHelp + suite + ".hlp";
+    MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".cnt"), rtl::PathInFolder(ideHelp, suite + ".cnt"));
+    const std::string installedHelpFile = rtl::PathInFolder(ideHelp, suite + ".hlp");
     view.SetInstalledHelpFile(installedHelpFile);
-    MoveHelpFile(installHelp + "\\" + suite + ".hlp", installedHelpFile);
+    MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".hlp"), installedHelpFile);
     platform::Files().removeDirectory(installHelp);  // only an emptied folder goes
 
     rtl::TStringList contents;

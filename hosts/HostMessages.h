@@ -6,7 +6,7 @@ namespace hosts::msg {
 inline constexpr char BorlandMachineKey[] = "\\SOFTWARE\\Borland\\";
 inline constexpr char RootDirValue[] = "RootDir";
 
-// Below HKEY_CURRENT_USER: the IDE's per-user settings (+ HostRegistryKey + the subkey).
+// Below the per-user root (the desktop user's hive): the IDE's per-user settings (+ HostRegistryKey + the subkey).
 inline constexpr char BorlandUserKey[] = "\\Software\\Borland\\";
 inline constexpr char LibrarySubKey[] = "\\Library";
 inline constexpr char SearchPathValue[] = "Search Path";

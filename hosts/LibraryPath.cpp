@@ -3,9 +3,11 @@
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SearchPathList.h"
-#include "platform/Text.h"
+#include "hosts/UserSettings.h"
+#include "rtl/Paths.h"
 #include "rtl/Registry.h"
 #include "rtl/StringList.h"
+#include "rtl/TextRules.h"
 
 namespace hosts {
 namespace {
@@ -22,9 +24,7 @@ std::string ApplyHostMacro(const std::string& path) {
     // A plain character prefix, not path components: earlier installations' entries were written
     // this way (C:\D6 also matches C:\D6X), and removing them relies on the same rewriting.
     if (HostRootPath.empty()) return path;
-    const std::string lowerPath = platform::LowerCase(path);
-    const std::string lowerRoot = platform::LowerCase(HostRootPath);
-    if (lowerPath.compare(0, lowerRoot.size(), lowerRoot) != 0) return path;
+    if (!rtl::StartsWithText(path, HostRootPath)) return path;
     return SelectedHost().HostMacro + path.substr(HostRootPath.size());
 }
 
@@ -32,18 +32,19 @@ void RegisterLibraryPath() {
     const HostInfo& host = SelectedHost();
     rtl::TRegistry reg;
     // No library settings means the IDE was never started by this user: leave everything alone.
-    if (!reg.OpenKey(msg::BorlandUserKey + std::string(host.HostRegistryKey) + msg::LibrarySubKey, false)) return;
+    // Next on the install path page has checked for them; they may have gone since.
+    if (!reg.OpenKey(LibraryKeyPath(host), false)) return;
 
     rtl::TStringList entries;
     entries.Assign(SplitSearchPath(reg.ReadString(msg::SearchPathValue)));
 
     const std::string previous = ReadProductValue(msg::PathValue, host.HostName);
     if (!previous.empty()) {
-        const std::string old = previous + msg::LibSuffix;
+        const std::string old = rtl::FolderPlus(previous, msg::LibSuffix);
         RemoveFirst(entries, old);
         RemoveFirst(entries, ApplyHostMacro(old));
     }
-    entries.Add(ApplyHostMacro(InstallPath + msg::LibSuffix));
+    entries.Add(ApplyHostMacro(rtl::FolderPlus(InstallPath, msg::LibSuffix)));
 
     WriteProductValue(msg::PathValue, InstallPath, host.HostName);
     reg.WriteString(msg::SearchPathValue, JoinSearchPath(entries.Lines()));

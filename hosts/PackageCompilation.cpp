@@ -6,13 +6,14 @@
 #include "hosts/ConsoleBatch.h"
 #include "hosts/HostSelection.h"
 #include "hosts/IntegrationSteps.h"
-#include "hosts/Paths.h"
+#include "hosts/ProductRecord.h"
 #include "hosts/RebuildBatch.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/Ui.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 #include "rtl/StringList.h"
 #include "rtl/TextLines.h"
 
@@ -22,9 +23,9 @@ namespace {
 // Where the run-time binary ends up and where the design-time one must stay; relative to
 // InstallPath, the current folder while compiling.
 std::string SystemRtmBinary(const HostInfo& host, const std::string& systemFolder) {
-    return systemFolder + "\\" + host.RtmPackageBinary;
+    return rtl::PathInFolder(systemFolder, host.RtmPackageBinary);
 }
-std::string LibDtmBinary(const HostInfo& host) { return std::string("Lib\\") + host.DtmPackageBinary; }
+std::string LibDtmBinary(const HostInfo& host) { return rtl::PathInFolder("Lib", host.DtmPackageBinary); }
 
 void SaveLines(std::vector<std::string> lines, const std::string& path) {
     rtl::TStringList list;
@@ -34,7 +35,7 @@ void SaveLines(std::vector<std::string> lines, const std::string& path) {
 
 // Programs come from the system folder by full path: the installer runs elevated, often from
 // Downloads, and a bare name would find a planted program beside it first.
-std::string SystemProgram(const char* name) { return PathInFolder(GetSystemFolder(), name); }
+std::string SystemProgram(const char* name) { return rtl::PathInFolder(GetSystemFolder(), name); }
 
 // Runs the batch in a hidden console and waits for it however long the tools take.
 void RunBatch() {
@@ -46,16 +47,22 @@ void RunBatch() {
     processes.waitForProcess(process.Get());
 }
 
-// Notepad with the instructions, not waited for; whether it starts goes unreported.
+// Notepad with the instructions, not waited for. Windows 10 (2004 on) and 11 may lack Notepad,
+// an optional feature there: then the program the shell opens the file with, and where there is
+// none either, the user is told where the instructions are.
 void OpenInstructions() {
+    auto& processes = platform::Processes();
     const std::string notepad = SystemProgram(compile::Notepad);
-    const std::string instructions = PathInFolder(InstallPath, compile::InstructionFileName);
-    platform::Processes().startProgram(notepad, rtl::Format(compile::OpenInstructionsCommandLine, notepad, instructions));
+    const std::string instructions = rtl::PathInFolder(InstallPath, compile::InstructionFileName);
+    if (processes.startProgram(notepad, rtl::Format(compile::OpenInstructionsCommandLine, notepad, instructions)))
+        return;
+    if (processes.openDocument(instructions)) return;
+    ShowWarning(compile::OpenInstructionsByHand, {instructions});
 }
 
 }  // namespace
 
-std::string GetSystemFolder() { return StripTrailingBackslash(platform::Files().getSystemDirectory()); }
+std::string GetSystemFolder() { return rtl::StripTrailingBackslash(platform::Files().getSystemDirectory()); }
 
 void CompilePackages(IInstallationView& view) {
     const HostInfo& host = SelectedHost();
@@ -71,7 +78,7 @@ void CompilePackages(IInstallationView& view) {
     platform::Ui().bringApplicationToFront();
 
     const std::string systemFolder = GetSystemFolder();
-    if (FileExists(SystemRtmBinary(host, systemFolder)) && FileExists(LibDtmBinary(host))) {
+    if (rtl::FileExists(SystemRtmBinary(host, systemFolder)) && rtl::FileExists(LibDtmBinary(host))) {
         view.SetCompilingState(CheckState::Checked);
         return;
     }

@@ -3,10 +3,11 @@
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SuiteConstants.h"
-#include "platform/Text.h"
+#include "hosts/UserSettings.h"
 #include "rtl/Backslash.h"
 #include "rtl/Format.h"
 #include "rtl/Registry.h"
+#include "rtl/TextRules.h"
 
 namespace hosts {
 namespace {
@@ -16,9 +17,8 @@ namespace {
 constexpr size_t VersionDigitFromEnd1 = 7;
 constexpr size_t VersionDigitFromEnd2 = 8;
 
-bool SameCharacter(char a, char b) {
-    return platform::CompareTextIgnoreCase(std::string(1, a), std::string(1, b)) == 0;
-}
+// One character at a time, in the user's locale.
+bool SameCharacter(char a, char b) { return rtl::SameText(std::string(1, a), std::string(1, b)); }
 
 }  // namespace
 
@@ -39,7 +39,7 @@ void RegisterPackage() {
     const HostInfo& host = SelectedHost();
     {
         rtl::TRegistry reg;
-        if (reg.OpenKey(msg::BorlandUserKey + std::string(host.HostRegistryKey) + msg::KnownPackagesSubKey, false)) {
+        if (reg.OpenKey(KnownPackagesKeyPath(host), false)) {
             // A snapshot first, so that deleting does not disturb the walk over the values.
             for (const std::string& name : reg.GetValueNames())
                 if (IsSuitePackageEntry(name)) reg.DeleteValue(name);  // a value that stays is no reason to stop

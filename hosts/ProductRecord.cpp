@@ -3,10 +3,10 @@
 #include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
 #include "hosts/SuiteConstants.h"
-#include "platform/Text.h"
 #include "platform/Ui.h"
 #include "rtl/Format.h"
 #include "rtl/Registry.h"
+#include "rtl/TextRules.h"
 
 namespace hosts {
 namespace {
@@ -48,7 +48,7 @@ void WriteProductValue(const std::string& name, const std::string& data, const s
 
 bool InstalledVersionNotNewer() {
     const std::string installed = ReadProductValue(msg::VersionValue, SelectedHost().HostName);
-    return platform::CompareTextIgnoreCase(installed, SuiteVersion()) <= 0;
+    return rtl::CompareText(installed, SuiteVersion()) <= 0;
 }
 
 void ShowWarning(const std::string& format, const std::vector<std::string>& args) {

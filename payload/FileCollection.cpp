@@ -2,18 +2,17 @@
 #include "payload/InstTypes.h"
 #include "payload/PayloadConsts.h"
 #include "payload/SafePath.h"
-#include "platform/Text.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
+#include "rtl/TextRules.h"
 
 namespace payload {
 
 namespace {
 
 // The tag stands right after the first backslash: \T\...
-bool BelongsTo(const TFileHolder& item, const std::string& lowerTag) {
-    return platform::LowerCase(item.Name).compare(0, lowerTag.size() + 2, "\\" + lowerTag + "\\") == 0;
-}
+bool BelongsTo(const TFileHolder& item, const std::string& tag) { return rtl::StartsWithText(item.Name, "\\" + tag + "\\"); }
 
 // One rule for the installer and the packing tools, so that a payload that packs also installs:
 // every component of the stored name, the tag's too, must name a plain entry of its folder.
@@ -26,9 +25,8 @@ void CheckName(const TFileHolder& item) {
 std::unique_ptr<rtl::TCollectionItem> TFileCollection::CreateItem() { return std::make_unique<TFileHolder>(this); }
 
 bool TFileCollection::HasFolder(const std::string& tag) const {
-    std::string lowerTag = platform::LowerCase(tag);
     for (int i = 0; i < Count(); ++i)
-        if (BelongsTo(Item(i), lowerTag)) return true;
+        if (BelongsTo(Item(i), tag)) return true;
     return false;
 }
 
@@ -38,16 +36,15 @@ void TFileCollection::CheckNames() const {
 
 void TFileCollection::ExtractFolder(const std::string& tag) {
     if (tag.empty()) return;
-    std::string lowerTag = platform::LowerCase(tag);
 
     // A damaged or hostile payload must not reach outside RootFolder: refuse it before writing.
     for (int i = 0; i < Count(); ++i)
-        if (BelongsTo(Item(i), lowerTag)) CheckName(Item(i));
+        if (BelongsTo(Item(i), tag)) CheckName(Item(i));
     FolderMaker folders;
     for (int i = 0; i < Count(); ++i) {
         const TFileHolder& item = Item(i);
-        if (!BelongsTo(item, lowerTag)) continue;
-        std::string destination = RootFolder + item.Name.substr(tag.size() + 1);
+        if (!BelongsTo(item, tag)) continue;
+        std::string destination = rtl::FolderPlus(RootFolder, item.Name.substr(tag.size() + 1));
         bool skip = false;
         if (OnExtractFile) OnExtractFile(*this, destination, skip);
         if (!skip) item.WriteToDisk(destination, folders);

@@ -11,6 +11,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/Int32Size.h"
+#include "rtl/ReplaceFile.h"
 #include "rtl/Streams.h"
 
 namespace payload {
@@ -26,12 +27,12 @@ const TFileHolder& AsHolder(const rtl::TPersistent& o) { return static_cast<cons
 }
 
 // Attributes by which an existing file refuses to be replaced: a read-only file cannot be
-// deleted or created anew, a hidden or system one not created anew with other attributes.
+// replaced at all, a hidden or system one not by every means.
 constexpr uint32_t ProtectingAttributes = platform::attr::ReadOnly | platform::attr::Hidden | platform::attr::System;
 
 // Takes the protecting attributes off an existing destination (a second installation meets the
-// read-only files of the first), and puts them back unless the file was replaced after all
-// (it is in use by another program), so that a failed write leaves it as it was.
+// read-only files of the first), and puts them back unless the file was replaced, so that a
+// failed write (a full volume, a file in use) leaves it as it was.
 class UnprotectedDestination {
 public:
     explicit UnprotectedDestination(const std::string& path) : path_(path) {
@@ -116,14 +117,15 @@ void TFileHolder::WriteToDisk(const std::string& path) const {
 void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) const {
     platform::FileApi& files = platform::Files();
     UnprotectedDestination destination(path);
-    files.deleteFile(path);  // a busy file stays, and creating it fails below
     folders.Force(rtl::FolderPart(path));
-    rtl::TFileStream file(path, rtl::FileMode::Create);
+    // The new content is complete beside the destination before it takes its place: a full
+    // volume or a file in use leaves the earlier file as it was.
+    rtl::TPendingFile pending(path);
+    pending.Stream().WriteBuffer(Content.data(), rtl::Int32Size(Content.size()));
+    files.setLastWriteDosTime(pending.Stream().Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
+    pending.Commit();
     destination.Replaced();
-    file.WriteBuffer(Content.data(), rtl::Int32Size(Content.size()));
-    files.setLastWriteDosTime(file.Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
-    // Set after creation, always: attributes given to CreateFileA apply only where the file system
-    // takes them at creation, and some lose them there.
+    // After creation, always: not every file system keeps attributes given to CreateFileA.
     files.setAttributes(path, static_cast<uint32_t>(Attr));  // a failure is ignored, as for the time
 }
 

@@ -4,24 +4,16 @@
 
 #include "platform/Files.h"
 #include "rtl/Backslash.h"
+#include "rtl/Paths.h"
 
 namespace payload {
-
-namespace {
-
-bool FolderExists(const std::string& path) {
-    uint32_t a = platform::Files().getAttributes(path);
-    return a != platform::attr::Invalid && (a & platform::attr::Directory);
-}
-
-}  // namespace
 
 void FolderMaker::Force(std::string folder) {
     std::vector<std::string> missing;  // deepest first; a loop, as a name can hold many levels
     for (;;) {
         if (rtl::EndsWithBackslash(folder)) folder.pop_back();
         if (folder.size() < 3 || present_.count(folder) || rtl::FolderPart(folder) == folder) break;
-        if (FolderExists(folder)) {
+        if (rtl::FolderExists(folder)) {
             present_.insert(folder);
             break;
         }

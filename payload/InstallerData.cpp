@@ -1,10 +1,10 @@
 #include <iterator>
 
 #include "payload/InstTypes.h"
-#include "rtl/Streaming.h"
 #include "platform/Files.h"
-#include "rtl/Backslash.h"
+#include "rtl/Paths.h"
 #include "rtl/ReplaceFile.h"
+#include "rtl/Streaming.h"
 #include "rtl/Streams.h"
 
 namespace payload {
@@ -41,8 +41,7 @@ const rtl::PropertyTable* TInstallerData::StoredProperties() const {
 void TInstallerData::LoadFromResource() { rtl::ReadComponentResource(kResourceName, *this); }
 
 void TInstallerData::SaveToResourceFile(const std::string& fileName) {
-    std::string exe = platform::Files().getModuleFileName();
-    std::string path = rtl::FolderPart(exe) + fileName;
+    const std::string path = rtl::PathInFolder(rtl::FolderOf(platform::Files().getModuleFileName()), fileName);
     rtl::ReplaceFileContents(path, [this](rtl::TStream& file) { rtl::WriteResourceFile(file, kResourceName, *this); });
 }
 

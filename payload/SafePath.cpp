@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "rtl/Backslash.h"
+#include "rtl/TextRules.h"
 
 namespace payload {
 
@@ -18,12 +19,10 @@ const char* const kDeviceNames[] = {
     "LPT1",    "LPT2",    "LPT3",    "LPT4",    "LPT5",    "LPT6",    "LPT7", "LPT8", "LPT9",
     "COM\xB9", "COM\xB2", "COM\xB3", "LPT\xB9", "LPT\xB2", "LPT\xB3"};
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool IsDeviceName(const std::string& component) {
     std::string base = component.substr(0, component.find('.'));
     while (!base.empty() && base.back() == ' ') base.pop_back();
-    std::transform(base.begin(), base.end(), base.begin(), UpperAscii);
+    base = rtl::UpperAscii(base);
     return std::any_of(std::begin(kDeviceNames), std::end(kDeviceNames), [&](const char* d) { return base == d; });
 }
 

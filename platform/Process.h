@@ -23,6 +23,10 @@ struct ProcessApi {
     // A window program (application with commandLine) in a normal window, not waited for; true
     // when started.
     std::function<bool(const std::string& application, const std::string& commandLine)> startProgram;
+    // The shell's "open" of a document by its full path (ShellExecuteExA), in a normal window, not
+    // waited for, without the shell's own error boxes; true when the shell started the program it
+    // associates with the document's type.
+    std::function<bool(const std::string& document)> openDocument;
 };
 
 ProcessApi& Processes();

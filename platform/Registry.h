@@ -7,7 +7,9 @@
 namespace platform {
 
 using Key = void*;
-enum class RegRoot { CurrentUser, LocalMachine };
+// CurrentUser is the per-user root (platform/Users.h): the desktop user's hive, which is
+// HKEY_CURRENT_USER unless an administrator's credentials elevated the process.
+enum class RegRoot { CurrentUser, LocalMachine, Users };
 namespace regtype { enum : uint32_t { None = 0, Sz = 1, ExpandSz = 2, Binary = 3, DWord = 4 }; }
 namespace regerr { enum : long { Success = 0, FileNotFound = 2, AccessDenied = 5, MoreData = 234, NoMoreItems = 259 }; }
 

@@ -23,7 +23,7 @@ struct ClassList {
 // The factory of the class of that name (case of A to Z ignored); nullptr when none.
 inline ComponentFactory FindClass(const ClassList& classes, const std::string& name) {
     for (size_t i = 0; i < classes.count; ++i)
-        if (SamePropertyName(classes.entries[i].name, name)) return classes.entries[i].create;
+        if (SameAsciiName(classes.entries[i].name, name)) return classes.entries[i].create;
     return nullptr;
 }
 

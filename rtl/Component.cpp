@@ -29,21 +29,13 @@ void TComponent::Remove(TComponent* child) {
 TComponent* TComponent::FindComponent(const std::string& name) const {
     if (name.empty()) return nullptr;
     for (TComponent* c : owned_)
-        if (SamePropertyName(c->Name(), name)) return c;
+        if (SameAsciiName(c->Name(), name)) return c;
     return nullptr;
-}
-
-bool SamePropertyName(const std::string& a, const std::string& b) {
-    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i])) return false;
-    return true;
 }
 
 bool FindIdent(const IdentTable& table, const std::string& name, int32_t* value) {
     for (size_t i = 0; i < table.count; ++i)
-        if (SamePropertyName(table.values[i].name, name)) {
+        if (SameAsciiName(table.values[i].name, name)) {
             *value = table.values[i].value;
             return true;
         }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "rtl/TextRules.h"
+
 namespace rtl {
 
 class TPersistent;
@@ -145,9 +147,6 @@ template <class T, bool T::*Field>
 int32_t GetBoolField(const TPersistent& o) { return (static_cast<const T&>(o).*Field) ? 1 : 0; }
 template <class T, bool T::*Field>
 void SetBoolField(TPersistent& o, int32_t v) { static_cast<T&>(o).*Field = v != 0; }
-
-// Property, class and component names match without regard to the case of A to Z only.
-bool SamePropertyName(const std::string& a, const std::string& b);
 
 class TPersistent {
 public:

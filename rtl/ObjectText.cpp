@@ -36,7 +36,7 @@ public:
     }
     bool IsSymbol(char c) const { return token_.kind == TokenKind::Symbol && token_.text[0] == c; }
     bool IsKeyword(const char* word) const {
-        return token_.kind == TokenKind::Identifier && SamePropertyName(token_.text, word);
+        return token_.kind == TokenKind::Identifier && SameAsciiName(token_.text, word);
     }
     void ExpectSymbol(char c) {
         if (!IsSymbol(c)) Fail(Format(consts::SSymbolExpected, std::string("'") + c + "'"));
@@ -199,8 +199,8 @@ private:
             }
             case TokenKind::Identifier: {
                 std::string ident = lexer_.Take().text;
-                if (SamePropertyName(ident, "True") || SamePropertyName(ident, "False"))
-                    writer_.WriteBoolean(SamePropertyName(ident, "True"));
+                if (SameAsciiName(ident, "True") || SameAsciiName(ident, "False"))
+                    writer_.WriteBoolean(SameAsciiName(ident, "True"));
                 else
                     writer_.WriteIdent(ident);
                 return;

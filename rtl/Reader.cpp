@@ -17,7 +17,7 @@ namespace {
 const PropertyInfo* FindStoredProperty(const TPersistent& object, const std::string& name) {
     for (const PropertyTable* table = object.StoredProperties(); table; table = table->inherited)
         for (size_t i = 0; i < table->count; ++i)
-            if (SamePropertyName(table->properties[i].name, name)) return &table->properties[i];
+            if (SameAsciiName(table->properties[i].name, name)) return &table->properties[i];
     return nullptr;
 }
 
@@ -275,14 +275,14 @@ void TReader::ReadCustomProperty(TPersistent& object, const std::string& name) {
 
 void TReader::DefineProperty(const char* name, const std::function<void(TValueReader&)>& read,
                              const std::function<void(TValueWriter&)>&, bool) {
-    if (customFound_ || !SamePropertyName(name, customName_)) return;
+    if (customFound_ || !SameAsciiName(name, customName_)) return;
     customFound_ = true;
     read(*this);
 }
 
 void TReader::DefineBinaryProperty(const char* name, const std::function<void(TStream&)>& read,
                                    const std::function<void(TStream&)>&, bool) {
-    if (customFound_ || !SamePropertyName(name, customName_)) return;
+    if (customFound_ || !SameAsciiName(name, customName_)) return;
     customFound_ = true;
     if (ReadValue() != ValueTag::Binary) InvalidValue();
     int32_t length = ReadInt32();

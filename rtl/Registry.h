@@ -10,7 +10,7 @@ namespace rtl {
 
 class TRegistry {
 public:
-    // HKEY_CURRENT_USER unless another root is chosen.
+    // The per-user root (platform/Users.h) unless another root is chosen.
     explicit TRegistry(platform::RegRoot root = platform::RegRoot::CurrentUser);
     ~TRegistry();
     TRegistry(const TRegistry&) = delete;

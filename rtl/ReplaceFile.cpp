@@ -1,7 +1,5 @@
 #include "rtl/ReplaceFile.h"
 
-#include <memory>
-
 #include "platform/Files.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -12,42 +10,48 @@ namespace {
 
 constexpr char PendingSuffix[] = ".kvnew";
 
-// A file that is removed again unless it was put in its place.
-class PendingFile {
-public:
-    explicit PendingFile(std::string path) : path_(std::move(path)) {}
-    ~PendingFile() { if (!committed_) platform::Files().deleteFile(path_); }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    const std::string& Path() const { return path_; }
-    void Commit() { committed_ = true; }
+[[noreturn]] void CannotCreate(const std::string& target) { throw EFCreateError(Format(consts::SFCreateError, target)); }
 
-private:
-    std::string path_;
-    bool committed_ = false;
-};
+// target.kvnew, else target.kvnew2, target.kvnew3 ...: the first that names nothing on disk.
+std::string FreePendingName(const std::string& target) {
+    const std::string base = target + PendingSuffix;
+    std::string name = base;
+    for (unsigned n = 2; platform::Files().getAttributes(name) != platform::attr::Invalid; ++n)
+        name = base + std::to_string(n);
+    return name;
+}
 
 }  // namespace
+
+TPendingFile::TPendingFile(const std::string& target) : target_(target), path_(FreePendingName(target)) {
+    try {
+        file_ = std::make_unique<TFileStream>(path_, FileMode::Create);
+    } catch (const EFCreateError&) {
+        CannotCreate(target_);
+    }
+}
+
+TPendingFile::~TPendingFile() {
+    if (committed_) return;
+    file_.reset();
+    platform::Files().deleteFile(path_);
+}
+
+void TPendingFile::Commit() {
+    file_.reset();  // closed before it takes the target's place
+    if (!platform::Files().replaceFile(path_, target_)) CannotCreate(target_);
+    committed_ = true;
+}
 
 void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write,
                          const std::function<void(const std::string& pendingPath)>& finish) {
     // A read-only file is not to be replaced, whatever the file system would allow.
     const uint32_t attributes = platform::Files().getAttributes(path);
-    if (attributes != platform::attr::Invalid && (attributes & platform::attr::ReadOnly))
-        throw EFCreateError(Format(consts::SFCreateError, path));
-    PendingFile pending(path + PendingSuffix);
-    {
-        std::unique_ptr<TFileStream> file;
-        try {
-            file = std::make_unique<TFileStream>(pending.Path(), FileMode::Create);
-        } catch (const EFCreateError&) {
-            throw EFCreateError(Format(consts::SFCreateError, path));
-        }
-        write(*file);
-    }  // closed before it takes the target's place
+    if (attributes != platform::attr::Invalid && (attributes & platform::attr::ReadOnly)) CannotCreate(path);
+    TPendingFile pending(path);
+    write(pending.Stream());
+    pending.Close();
     if (finish) finish(pending.Path());
-    if (!platform::Files().replaceFile(pending.Path(), path))
-        throw EFCreateError(Format(consts::SFCreateError, path));
     pending.Commit();
 }
 

@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "rtl/Reader.h"
-#include "rtl/Writer.h"
 #include "platform/Resources.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/Int32Size.h"
+#include "rtl/Reader.h"
+#include "rtl/TextRules.h"
+#include "rtl/Writer.h"
 
 namespace rtl {
 
@@ -31,7 +32,7 @@ std::vector<uint8_t> ResourceHeader(const std::string& name) {
     std::vector<uint8_t> header{0xFF};
     PutUInt16(header, kRtRcData);
     for (char c : name.substr(0, kMaxResourceNameLength))
-        header.push_back(static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+        header.push_back(static_cast<uint8_t>(UpperAscii(c)));
     header.push_back(0);
     PutUInt16(header, kResourceMemoryFlags);
     header.insert(header.end(), 4, 0);

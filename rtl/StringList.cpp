@@ -2,18 +2,18 @@
 
 #include <limits>
 
-#include "platform/Text.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Int32Size.h"
 #include "rtl/Streams.h"
 #include "rtl/TextLines.h"
+#include "rtl/TextRules.h"
 
 namespace rtl {
 
 int TStringList::IndexOf(const std::string& text) const {
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (platform::CompareTextIgnoreCase(lines_[i], text) == 0) return static_cast<int>(i);
+        if (SameText(lines_[i], text)) return static_cast<int>(i);
     return -1;
 }
 

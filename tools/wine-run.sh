@@ -18,7 +18,9 @@ export WINEPREFIX="$build_dir/wineprefix"
 # OEM code pages from it at every start.
 if [ -f "$build_dir/.locale" ]; then export LC_ALL=$(cat "$build_dir/.locale") LANG=$(cat "$build_dir/.locale"); fi
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# KV_WINE_DISABLED: Wine's built-in programs (comma-separated names) that this run must not find,
+# as on a Windows that lacks them.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${KV_WINE_DISABLED:+;$KV_WINE_DISABLED=d}"
 case "$loader" in
   wow64)  bin=/usr/lib/x86_64-linux-gnu/wine/wine; server=/usr/lib/x86_64-linux-gnu/wine/wineserver ;;
   wine64) export WINEARCH=win64; export WINELOADER=/usr/lib/wine/wine64; bin=/usr/lib/wine/wine64; server=wineserver ;;

@@ -1,8 +1,8 @@
 // The two Browse buttons of the install path page: the IDE's root folder (Tag 1) and the install
 // folder (Tag 2) chosen in the folder browser.
 #include "hosts/HostSelection.h"
-#include "hosts/Paths.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 #include "wizard/BrowseFolderDlg.h"
 #include "wizard/WizardTexts.h"
 #include "wizard/p1u1.h"
@@ -25,7 +25,7 @@ void TMainForm::BrowseClick(rtl::TComponent& sender) {
             break;
         default: return;
     }
-    std::string folder = hosts::StripTrailingBackslash(field->Text());
+    std::string folder = rtl::StripTrailingBackslash(field->Text());
     if (BrowseForFolder(folder, title, 0)) field->SetText(folder);
 }
 

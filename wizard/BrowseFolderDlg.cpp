@@ -8,9 +8,9 @@
 
 #include "forms/Application.h"
 #include "forms/Form.h"
-#include "hosts/Paths.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 #include "wizard/DirectoryPrompt.h"
 #include "wizard/WizardTexts.h"
 
@@ -188,7 +188,7 @@ bool TBrowseFolderDlg::RunBrowser() {
     if (BrowseKind == bfFolders) {
         std::string path;
         if (!shell.pathFromItem(item, &path)) RaiseLastOSError();
-        FolderName = hosts::StripTrailingBackslash(path);
+        FolderName = rtl::StripTrailingBackslash(path);
     } else {
         FolderName = DisplayName_.c_str();
     }
@@ -222,7 +222,7 @@ void TBrowseFolderDlg::BrowserInitialized(platform::WindowHandle window) {
     DialogWindow_ = window;
     PreviousWindowProc_ = shell.replaceWindowProc(window, WindowProcThunk_.get());
     // 3. The start folder, only when there is one; else the browser keeps its own first selection.
-    if (BrowseKind == bfComputers || hosts::FolderExists(FolderName))
+    if (BrowseKind == bfComputers || rtl::FolderExists(FolderName))
         SendToBrowser(platform::browse::SetSelectionA, 1, reinterpret_cast<intptr_t>(FolderName.c_str()));
     // 4. The Help button.
     if (HelpContext != 0) AddHelpButton();
@@ -254,7 +254,7 @@ void TBrowseFolderDlg::SelectionChanged(platform::WindowHandle window, platform:
         std::string path;
         if (platform::Shell().pathFromItem(item, &path)) {
             SelectedPath_ = path;
-            SendToBrowser(platform::browse::EnableOk, 0, hosts::FolderExists(SelectedPath_) ? 1 : 0);
+            SendToBrowser(platform::browse::EnableOk, 0, rtl::FolderExists(SelectedPath_) ? 1 : 0);
         } else {
             SelectedPath_.clear();
             SendToBrowser(platform::browse::EnableOk, 0, 0);

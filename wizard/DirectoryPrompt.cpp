@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "forms/Application.h"
-#include "hosts/Paths.h"
+#include "rtl/Paths.h"
 
 namespace wizard {
 
@@ -26,7 +26,7 @@ const forms::PublishedTable& TDirectoryPrompt::Published() const {
 
 void TDirectoryPrompt::FormCloseQuery(rtl::TComponent&, bool& canClose) {
     if (ModalResult() != forms::mrOk) return;
-    if (hosts::FolderExists(hosts::StripTrailingBackslash(edDirectory->Text()))) return;
+    if (rtl::FolderExists(rtl::StripTrailingBackslash(edDirectory->Text()))) return;
     canClose = false;
     edDirectory->SetFocus();
     edDirectory->SetSelection(0, static_cast<int32_t>(edDirectory->Text().size()));
@@ -42,7 +42,7 @@ bool SelectDirectory(std::string& directory, int32_t helpContext) {
     prompt->btnHelp->SetVisible(helpContext != 0);
     prompt->edDirectory->SetText(directory);
     if (prompt->ShowModal() != forms::mrOk) return false;
-    directory = hosts::StripTrailingBackslash(prompt->edDirectory->Text());
+    directory = rtl::StripTrailingBackslash(prompt->edDirectory->Text());
     return true;
 }
 

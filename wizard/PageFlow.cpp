@@ -3,11 +3,12 @@
 
 #include "forms/Application.h"
 #include "hosts/HostSelection.h"
-#include "hosts/Paths.h"
 #include "hosts/ProductRecord.h"
+#include "hosts/UserSettings.h"
 #include "platform/Resources.h"
 #include "platform/Ui.h"
 #include "rtl/Format.h"
+#include "rtl/Paths.h"
 #include "wizard/WizardStrings.h"
 #include "wizard/WizardTexts.h"
 #include "wizard/p1u1.h"
@@ -21,27 +22,33 @@ std::string Message(uint32_t id) { return platform::Resources().loadString(id); 
 
 bool TMainForm::InstallPathAccepted() {
     // Both are kept at once, also when a check below fails.
-    hosts::InstallPath = hosts::StripTrailingBackslash(edInstallPath->Text());
-    hosts::HostRootPath = hosts::StripTrailingBackslash(edHostPath->Text());
+    hosts::InstallPath = rtl::StripTrailingBackslash(edInstallPath->Text());
+    hosts::HostRootPath = rtl::StripTrailingBackslash(edHostPath->Text());
     const hosts::HostInfo& host = hosts::SelectedHost();
-    const std::string compiler = hosts::HostRootPath + host.CompilerPath;
+    const std::string compiler = rtl::FolderPlus(hosts::HostRootPath, host.CompilerPath);
 
     if (edHostPath->Text().empty()) {
         hosts::ShowWarning(Message(IDS_HOST_NOT_FOUND), {host.HostName, host.HostRegistryKey, host.HostName});
         return false;
     }
-    if (!hosts::FileExists(compiler)) {
+    if (!rtl::FileExists(compiler)) {
         hosts::ShowWarning(Message(IDS_COMPILER_NOT_FOUND), {host.HostName, compiler});
         return false;
     }
     // An empty or relative install folder would put the suite below whatever folder is current
     // and "\Lib" into the IDE's search path.
-    if (!hosts::IsFullFolderPath(hosts::InstallPath)) {
+    if (!rtl::IsFullFolderPath(hosts::InstallPath)) {
         hosts::ShowWarning(Message(IDS_INVALID_INSTALL_PATH), {hosts::InstallPath});
         return false;
     }
     if (!hosts::HasMachineRegistryAccess()) {
         hosts::ShowWarning(Message(IDS_NO_MACHINE_PERMISSION), {});
+        return false;
+    }
+    // Without its per-user keys the IDE would see neither the library entry nor the package, and
+    // creating them would not do: the IDE fills in its own defaults only where they are absent.
+    if (!hosts::HostStartedByUser()) {
+        hosts::ShowWarning(Message(IDS_HOST_NOT_STARTED), {host.HostName});
         return false;
     }
     return true;

@@ -17,6 +17,7 @@
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streaming.h"
 #include "rtl/Streams.h"
+#include "rtl/TextRules.h"
 
 namespace kvpack {
 namespace {
@@ -28,13 +29,7 @@ constexpr char RcDataType[] = "#10";
 // Without these the template would bind a payload but never show a wizard.
 constexpr const char* WizardDescriptions[] = {"TMAINFORM", "TFRMLICENSE"};
 
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-bool IsRcData(const FileResource& r, const char* name) { return r.type == RcDataType && SameName(r.name, name); }
+bool IsRcData(const FileResource& r, const char* name) { return r.type == RcDataType && rtl::SameAsciiName(r.name, name); }
 bool IsPayload(const FileResource& r) { return IsRcData(r, consts::SPayloadResource); }
 
 bool Has(const Resources& resources, const char* name) {
@@ -142,7 +137,7 @@ void CheckBound(const std::string& pending, const Resources& before, const rtl::
 
 BindResult BindPayload(const std::string& templateFile, const rtl::SharedBytes& stream, const std::string& outFile) {
     const BindResult result = ReadBack(stream);
-    if (SameName(templateFile, outFile)) throw rtl::Exception(rtl::Format(consts::SOutIsTemplate, outFile));
+    if (rtl::SameText(templateFile, outFile)) throw rtl::Exception(rtl::Format(consts::SOutIsTemplate, outFile));
     const rtl::SharedBytes image = MapWholeFile(templateFile);
     const PeImage pe = ReadHeaders(image, templateFile);
     const Resources before = TemplateResources(templateFile, pe);

@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "hosts/Paths.h"
 #include "payload/InstTypes.h"
 #include "payload/PackCommand.h"
-#include "rtl/Streaming.h"
 #include "payload/kvpack/Bind.h"
 #include "payload/kvpack/KvpackConsts.h"
 #include "payload/kvpack/PayloadSource.h"
@@ -22,6 +20,9 @@
 #include "rtl/Format.h"
 #include "rtl/Int32Size.h"
 #include "rtl/ObjectText.h"
+#include "rtl/ReplaceFile.h"
+#include "rtl/Paths.h"
+#include "rtl/Streaming.h"
 #include "rtl/Streams.h"
 
 namespace kvpack {
@@ -58,7 +59,7 @@ void LoadPayload(const std::string& file, payload::TInstallerData& data) {
 
 void Pack(const Arguments& args) {
     const std::string& outFile = args[2];
-    const payload::PackResult packed = payload::PackPayload(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], outFile);
+    const payload::PackResult packed = payload::PackPayload(nullptr, rtl::StripTrailingBackslash(args[0]), args[1], outFile);
     PrintLine(rtl::Format(consts::SPacked, outFile, packed.files, packed.licenseLines));
     WarnOfCodePageTexts(packed, args[1]);
 }
@@ -85,19 +86,24 @@ void Extract(const Arguments& args) {
     payload::TInstallerData data(nullptr);
     LoadPayload(args[0], data);
     payload::TFileCollection& files = data.Files();
-    files.RootFolder = hosts::StripTrailingBackslash(args[2]);
+    files.RootFolder = rtl::StripTrailingBackslash(args[2]);
     int written = 0;
     files.OnExtractFile = [&written](payload::TFileCollection&, const std::string&, bool&) { ++written; };
     files.ExtractFolder(tag);
     PrintLine(rtl::Format(consts::SExtracted, files.RootFolder, written, tag));
 }
 
+// Build outputs are written all or nothing: a cut file newer than its inputs would pass for
+// up to date in the next build.
+void SaveBytes(const std::string& path, const void* bytes, size_t size) {
+    rtl::ReplaceFileContents(path, [&](rtl::TStream& out) { out.WriteBuffer(bytes, rtl::Int32Size(size)); });
+}
+
 // The resource compiler would copy data.res with its 16-bit header into RCDATA; the installer
 // expects the bare stream, so the build binds this file instead.
 void Stream(const Arguments& args) {
     const rtl::SharedBytes stream = ReadPayloadStream(args[0]);
-    rtl::TFileStream out(args[1], rtl::FileMode::Create);
-    out.WriteBuffer(stream.data(), rtl::Int32Size(stream.size()));
+    SaveBytes(args[1], stream.data(), stream.size());
 }
 
 // A window's text description as the component stream that the program binds as its resource.
@@ -107,8 +113,7 @@ void Form(const Arguments& args) {
     in.ReadBuffer(text.data(), rtl::Int32Size(text.size()));
     rtl::TMemoryStream stream;
     rtl::ObjectTextToBinary(text, stream);
-    rtl::TFileStream out(args[1], rtl::FileMode::Create);
-    out.WriteBuffer(stream.Memory(), rtl::Int32Size(stream.Bytes().size()));
+    SaveBytes(args[1], stream.Memory(), stream.Bytes().size());
 }
 
 void Bind(const Arguments& args) {
@@ -121,7 +126,7 @@ void Build(const Arguments& args) {
     const std::string& outFile = args[3];
     std::vector<uint8_t> stream;
     const payload::PackResult packed =
-        payload::PackPayloadStream(nullptr, hosts::StripTrailingBackslash(args[0]), args[1], &stream);
+        payload::PackPayloadStream(nullptr, rtl::StripTrailingBackslash(args[0]), args[1], &stream);
     const BindResult bound = BindPayload(args[2], rtl::SharedBytes(std::move(stream)), outFile);
     PrintLine(rtl::Format(consts::SPacked, outFile, bound.files, bound.licenseLines));
     WarnOfCodePageTexts(packed, args[1]);

@@ -1,4 +1,6 @@
 #include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -31,6 +33,32 @@ Handle Start(const std::string& application, const std::string& commandLine, con
     return pi.hProcess;
 }
 
+// The shell may hand a document to a COM handler, which needs COM on the calling thread.
+class ComForThisCall {
+public:
+    ComForThisCall()
+        : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComForThisCall() { if (initialised_) CoUninitialize(); }
+    ComForThisCall(const ComForThisCall&) = delete;
+    ComForThisCall& operator=(const ComForThisCall&) = delete;
+
+private:
+    bool initialised_;
+};
+
+bool OpenDocument(const std::string& document) {
+    ComForThisCall com;
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    // The call returns once the program is started, also where a handler would do it later; a
+    // failure is reported to the caller rather than in a box of the shell's.
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = "open";
+    info.lpFile = document.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&info) != FALSE;
+}
+
 ProcessApi MakeWin32Processes() {
     ProcessApi api;
     api.createProcess = Start;
@@ -44,6 +72,7 @@ ProcessApi MakeWin32Processes() {
         FileHandle process(Start(application, commandLine, "", false));
         return process.Valid();
     };
+    api.openDocument = OpenDocument;
     return api;
 }
 

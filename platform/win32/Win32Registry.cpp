@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Registry.h"
+#include "platform/Users.h"
 
 namespace platform {
 namespace {
@@ -12,7 +13,12 @@ HKEY AsHkey(Key k) { return static_cast<HKEY>(k); }
 RegistryApi MakeWin32Registry() {
     RegistryApi api;
     api.rootKey = [](RegRoot root) -> Key {
-        return root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        switch (root) {
+            case RegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+            case RegRoot::Users: return HKEY_USERS;
+            case RegRoot::CurrentUser: break;
+        }
+        return Users().perUserRoot().hive;
     };
     api.openKey = [](Key parent, const std::string& sub, Key* opened) -> long {
         HKEY k = nullptr;

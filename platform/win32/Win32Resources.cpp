@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,11 +38,34 @@ std::string ResourceId(LPCSTR id) {
     return IS_INTRESOURCE(id) ? "#" + std::to_string(reinterpret_cast<uintptr_t>(id)) : std::string(id);
 }
 
-// The other way: "#10" back to the number the functions take.
+// The other way: "#10" back to the number the functions take. Anything else after "#" (no
+// digits, a number beyond 16 bits) is the name as it stands, as the functions read it then.
 LPCSTR ResourceIdArgument(const std::string& id) {
-    if (id.size() > 1 && id[0] == '#') return MAKEINTRESOURCEA(std::stoul(id.substr(1)));
-    return id.c_str();
+    if (id.size() < 2 || id.size() > 6 || id[0] != '#' ||
+        id.find_first_not_of("0123456789", 1) != std::string::npos)
+        return id.c_str();
+    const unsigned long number = std::strtoul(id.c_str() + 1, nullptr, 10);
+    return number <= 0xFFFF ? MAKEINTRESOURCEA(number) : id.c_str();
 }
+
+// BeginUpdateResourceA ... EndUpdateResourceA: the changes are discarded, and the file let go,
+// unless they are committed.
+class ResourceUpdate {
+public:
+    explicit ResourceUpdate(const std::string& file) : update_(BeginUpdateResourceA(file.c_str(), FALSE)) {}
+    ~ResourceUpdate() { if (update_) EndUpdateResourceA(update_, TRUE); }
+    ResourceUpdate(const ResourceUpdate&) = delete;
+    ResourceUpdate& operator=(const ResourceUpdate&) = delete;
+    HANDLE Get() const { return update_; }
+    bool Commit() {
+        HANDLE update = update_;
+        update_ = nullptr;
+        return EndUpdateResourceA(update, FALSE) != FALSE;
+    }
+
+private:
+    HANDLE update_;
+};
 
 struct Listing {
     std::shared_ptr<const void> module;
@@ -89,18 +113,15 @@ bool ListFileResources(const std::string& file, std::vector<FileResource>* resou
 }
 
 bool UpdateFileResources(const std::string& file, const std::vector<ResourceChange>& changes) {
-    HANDLE update = BeginUpdateResourceA(file.c_str(), FALSE);
-    if (!update) return false;
-    for (const ResourceChange& change : changes) {
+    ResourceUpdate update(file);
+    if (!update.Get()) return false;
+    for (const ResourceChange& change : changes)
         // A resource's size is a 32-bit field: a larger one is refused, not cut.
         if (change.size > INT32_MAX ||
-            !UpdateResourceA(update, ResourceIdArgument(change.type), ResourceIdArgument(change.name), change.language,
-                             const_cast<uint8_t*>(change.data), static_cast<DWORD>(change.size))) {
-            EndUpdateResourceA(update, TRUE);  // discards the changes
+            !UpdateResourceA(update.Get(), ResourceIdArgument(change.type), ResourceIdArgument(change.name),
+                             change.language, const_cast<uint8_t*>(change.data), static_cast<DWORD>(change.size)))
             return false;
-        }
-    }
-    return EndUpdateResourceA(update, FALSE) != FALSE;
+    return update.Commit();
 }
 
 ResourceApi MakeWin32Resources() {

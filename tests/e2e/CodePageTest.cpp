@@ -71,20 +71,6 @@ test::ChildResult Kvpack(const std::vector<std::string>& args) {
     return test::RunChild(line);
 }
 
-// The entries of a folder, without "." and "..".
-std::vector<std::string> EntriesOf(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE listing = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (listing == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(listing, &found));
-    FindClose(listing);
-    return names;
-}
-
 class CodePages : public testing::TestWithParam<CodePageRow> {};
 
 TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
@@ -122,9 +108,9 @@ TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
                                                           {"Component compilation", BST_CHECKED}}));
 
     // Every file below exactly that folder: none in a sibling whose name took a lone lead byte.
-    EXPECT_EQ(EntriesOf(installTop.Path()), std::vector<std::string>{folder.substr(installTop.Path().size() + 1)});
-    e2e_test::ExpectExtracted("common", folder);
-    e2e_test::ExpectExtracted("d6", folder, "\\Help\\");
+    EXPECT_EQ(test::EntryNames(installTop.Path()), std::vector<std::string>{folder.substr(installTop.Path().size() + 1)});
+    EXPECT_EQ(e2e_test::ExpectExtracted("common", folder), e2e_test::CommonFileCount);
+    EXPECT_EQ(e2e_test::ExpectExtracted("d6", folder, "\\Help\\"), e2e_test::D6FileCount - e2e_test::D6HelpFileCount);
     const std::string leaf = folder.substr(installTop.Path().size());
     std::vector<std::string> names, expected = {leaf + "\\rebuild.bat", leaf + "\\Lib\\dclkv40d6.bpl"};
     for (const DiskFile& f : FilesBelow(installTop.Path())) names.push_back(f.name);
@@ -162,7 +148,7 @@ TEST_P(CodePages, InstallAndPackUnderTheMachinesOwnNames) {
     const test::ChildResult extracted = Kvpack({"extract", temp.Path() + "\\data.res", "common", out});
     EXPECT_EQ(extracted.exitCode, 0u) << extracted.err;
     EXPECT_EQ(test::ReadWholeFile(out + name.substr(std::string("\\common").size())), "unit x;");
-    EXPECT_EQ(EntriesOf(out).size(), 1u);
+    EXPECT_EQ(test::EntryNames(out).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, CodePages, testing::ValuesIn(Rows),

@@ -1,5 +1,5 @@
-// Leaving the install path page: each check's warning read from its box, the exit question, and
-// the licence refused.
+// Leaving the install path page: each check's warning read from its box, an IDE its user has not
+// started yet, the exit question, and the licence refused.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +10,7 @@
 #include "tests/e2e/driver/Machine.h"
 #include "tests/e2e/driver/SoftwareKeysDenied.h"
 #include "tests/e2e/driver/Screenshot.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -76,6 +77,47 @@ TEST(InstallPath, EachCheckWarnsInItsBoxAndTheExitQuestionTakesNoThenYes) {
     PressKey(question.Box(), VK_RETURN);  // Yes is the default button
     EXPECT_EQ(installer.ExitCode(), 0u);
     EXPECT_FALSE(fixture::KeyExists(fixture::Hive::LocalMachine, fixture::ProductKey(Delphi6)));
+}
+
+// Installed, never started: the IDE has no per-user settings yet for the suite to join. The sample
+// payload holds no Delphi 4 files, so an installer of the test's own carries a few.
+TEST(InstallPath, AnIdeItsUserHasNotStartedYetWarnsAndNothingIsWrittenOrCreated) {
+    test::TempDir temp;
+    Machine machine(temp.Path(), {Delphi4}, {Delphi4});
+    const std::string data = temp.Path() + "\\Data", program = temp.Path() + "\\release\\install.exe";
+    test::MakeFolders(data + "\\common");
+    test::MakeFolders(data + "\\d4\\Lib");
+    test::MakeFolders(temp.Path() + "\\release");
+    test::WriteWholeFile(data + "\\common\\readme.txt", "Korvane\r\n");
+    test::WriteWholeFile(data + "\\d4\\Lib\\kv40d4.dpk", "package kv40d4;\r\n");
+    test::WriteWholeFile(temp.Path() + "\\license.txt", "Licence\r\n");
+    const test::ChildResult built = test::RunChild("\"" + BesideDriver("kvpack.exe") + "\" build \"" + data + "\" \"" +
+                                                   temp.Path() + "\\license.txt\" \"" + BesideDriver("install.exe") +
+                                                   "\" \"" + program + "\"");
+    ASSERT_EQ(built.exitCode, 0u) << built.out << built.err;
+    const std::string folder = temp.Path() + "\\Korvane";
+    const std::string users = fixture::Dump(fixture::Hive::Users);  // every user's hive, the process user's too
+
+    InstallerProcess installer(program);
+    WizardWindow wizard(installer);
+    ToInstallPath(wizard);
+    EXPECT_EQ(wizard.SelectedHostButton().Text(), "Delphi 4");
+    TypeInto(wizard, wizard.InstallPathField(), folder);
+    PressAlt(wizard.Form(), 'N');
+    MessageBoxWindow box = ExpectBox(
+        installer, "Warning",
+        "Delphi 4 has not been started by this user yet. Start it once, close it, then run the installer again.",
+        OkOnly);
+    PressKey(box.Box(), VK_RETURN);
+    box.WaitUntilClosed();
+    EXPECT_EQ(wizard.Page(), "InstallPath");
+    EXPECT_TRUE(installer.VisibleWindows(LicenceClass).empty());
+    ExitWithYes(installer, wizard);
+
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(fixture::KeyExists(fixture::Hive::LocalMachine, fixture::ProductKey(Delphi4)));
+    EXPECT_FALSE(fixture::KeyExists(fixture::Hive::CurrentUser, "Software\\Borland\\Delphi\\4.0"));
+    EXPECT_TRUE(fixture::Dump(fixture::Hive::Users) == users) << "a per-user key or value changed";
 }
 
 TEST(InstallPath, TheLicenceRefusedEndsTheProgramWithoutAQuestionAndNothingWritten) {

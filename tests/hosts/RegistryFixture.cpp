@@ -1,59 +1,64 @@
 #include "tests/hosts/RegistryFixture.h"
 
+#include <windows.h>
+
 #include <stdexcept>
+
+#include "fixtures/fakeide/FakeRegistry.h"
 
 namespace test {
 namespace {
 
 platform::RegistryApi& Api() { return platform::Registry(); }
-platform::Key Root(RegRoot root) { return Api().rootKey(root); }
+HKEY Root(RegRoot root) { return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 
+// Straight on Win32: nothing of the platform layer under test.
 class RawKey {
 public:
     RawKey(RegRoot root, const std::string& path, bool create) {
-        long r = create ? Api().createKey(Root(root), path, &key_) : Api().openKey(Root(root), path, &key_);
-        if (r != platform::regerr::Success) key_ = nullptr;
+        const LONG r = create ? RegCreateKeyExA(Root(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                KEY_ALL_ACCESS, nullptr, &key_, nullptr)
+                              : RegOpenKeyExA(Root(root), path.c_str(), 0, KEY_ALL_ACCESS, &key_);
+        if (r != ERROR_SUCCESS) key_ = nullptr;
     }
-    ~RawKey() { if (key_) Api().closeKey(key_); }
+    ~RawKey() { if (key_) RegCloseKey(key_); }
     RawKey(const RawKey&) = delete;
     RawKey& operator=(const RawKey&) = delete;
-    platform::Key Get() const { return key_; }
+    HKEY Get() const { return key_; }
     explicit operator bool() const { return key_ != nullptr; }
 
 private:
-    platform::Key key_ = nullptr;
+    HKEY key_ = nullptr;
 };
 
-void DeleteTreeBelow(platform::Key parent, const std::string& sub) {
-    platform::Key key = nullptr;
-    if (Api().openKey(parent, sub, &key) != platform::regerr::Success) return;
-    std::vector<std::string> children;
-    std::string name;
-    for (uint32_t i = 0; Api().enumKey(key, i, &name) == platform::regerr::Success; ++i) children.push_back(name);
-    for (const std::string& child : children) DeleteTreeBelow(key, child);
-    Api().closeKey(key);
-    Api().deleteKey(parent, sub);
+fixture::Hive HiveOf(RegRoot root) {
+    return root == RegRoot::CurrentUser ? fixture::Hive::CurrentUser : fixture::Hive::LocalMachine;
 }
 
 }  // namespace
 
 void RawSet(RegRoot root, const std::string& key, const std::string& name, uint32_t type, const std::string& bytes) {
     RawKey k(root, key, true);
-    if (!k || Api().setValue(k.Get(), name, type, bytes.data(), static_cast<uint32_t>(bytes.size())) != 0)
+    if (!k || RegSetValueExA(k.Get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                             static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot set " + key + "\\" + name);
 }
 
 void RawSetSz(RegRoot root, const std::string& key, const std::string& name, const std::string& text) {
-    RawSet(root, key, name, platform::regtype::Sz, std::string(text.c_str(), text.size() + 1));
+    RawSet(root, key, name, REG_SZ, std::string(text.c_str(), text.size() + 1));
 }
 
 std::optional<RawValue> RawGet(RegRoot root, const std::string& key, const std::string& name) {
     RawKey k(root, key, false);
-    uint32_t size = 0;
+    DWORD size = 0, type = 0;
+    if (!k || RegQueryValueExA(k.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
     RawValue v;
-    if (!k || Api().queryValue(k.Get(), name, &v.type, nullptr, &size) != 0) return std::nullopt;
     v.data.assign(size, '\0');
-    if (size && Api().queryValue(k.Get(), name, &v.type, &v.data[0], &size) != 0) return std::nullopt;
+    if (size && RegQueryValueExA(k.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&v.data[0]), &size) !=
+                    ERROR_SUCCESS)
+        return std::nullopt;
+    v.type = type;
     v.data.resize(size);
     return v;
 }
@@ -61,7 +66,7 @@ std::optional<RawValue> RawGet(RegRoot root, const std::string& key, const std::
 std::optional<std::string> RawGetSz(RegRoot root, const std::string& key, const std::string& name) {
     auto v = RawGet(root, key, name);
     if (!v) return std::nullopt;
-    EXPECT_EQ(v->type, platform::regtype::Sz) << name;
+    EXPECT_EQ(v->type, static_cast<uint32_t>(REG_SZ)) << name;
     std::string text = v->data;
     EXPECT_TRUE(!text.empty() && text.back() == '\0') << name << " is stored without its NUL";
     if (!text.empty() && text.back() == '\0') text.pop_back();
@@ -74,14 +79,17 @@ void RawCreateKey(RegRoot root, const std::string& key) {
     if (!RawKey(root, key, true)) throw std::runtime_error("cannot create " + key);
 }
 
-void RawDeleteTree(RegRoot root, const std::string& key) { DeleteTreeBelow(Root(root), key); }
+void RawDeleteTree(RegRoot root, const std::string& key) { fixture::DeleteTree(HiveOf(root), key, key); }
 
 std::vector<std::string> RawValueNames(RegRoot root, const std::string& key) {
     RawKey k(root, key, false);
     std::vector<std::string> names;
-    std::string name;
-    for (uint32_t i = 0; k && Api().enumValue(k.Get(), i, &name) == platform::regerr::Success; ++i)
-        names.push_back(name);
+    char name[16384];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof name;
+        if (!k || RegEnumValueA(k.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
     return names;
 }
 

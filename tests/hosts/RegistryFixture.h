@@ -21,8 +21,8 @@ namespace test {
 
 using platform::RegRoot;
 
-// Straight to the platform's registry, so that setting up and checking does not depend on the
-// accessor being tested. Paths are below the root, without a leading backslash.
+// Straight on Win32, so that setting up and checking depends neither on the accessor nor on the
+// platform layer being tested. Paths are below the root, without a leading backslash.
 struct RawValue {
     uint32_t type = 0;
     std::string data;  // the stored bytes, terminating NUL included

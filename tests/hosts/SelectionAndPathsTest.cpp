@@ -7,14 +7,14 @@
 
 #include "hosts/HostSelection.h"
 #include "hosts/HostTable.h"
-#include "hosts/Paths.h"
+#include "rtl/Paths.h"
 #include "tests/hosts/RegistryFixture.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 using hosts::GetHostIndex;
-using hosts::StripTrailingBackslash;
+using rtl::StripTrailingBackslash;
 
 // The sixteen cells of a host table row, in the table's column order.
 std::vector<std::string> Cells(const hosts::HostInfo& h) {
@@ -142,23 +142,23 @@ TEST(IsFullFolderPath, ADriveAndABackslashOrAShareWithBothNames) {
         {"1:\\Korvane", false},  {"\\\\server", false},      {"\\\\server\\", false},
         {"\\\\\\share", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(hosts::IsFullFolderPath(c.path), c.full) << c.path;
+    for (const Case& c : cases) EXPECT_EQ(rtl::IsFullFolderPath(c.path), c.full) << c.path;
 }
 
 TEST(FolderAndFileExist, TellFoldersFromFilesOnTheRealDisk) {
     test::TempDir dir;
     const std::string file = dir.Path() + "\\dcc32.exe";
     test::WriteWholeFile(file, "MZ");
-    EXPECT_TRUE(hosts::FolderExists(dir.Path()));
-    EXPECT_TRUE(hosts::FolderExists(dir.Path() + "\\"));
-    EXPECT_FALSE(hosts::FolderExists(file));
-    EXPECT_FALSE(hosts::FolderExists(dir.Path() + "\\missing"));
-    EXPECT_FALSE(hosts::FolderExists(""));
+    EXPECT_TRUE(rtl::FolderExists(dir.Path()));
+    EXPECT_TRUE(rtl::FolderExists(dir.Path() + "\\"));
+    EXPECT_FALSE(rtl::FolderExists(file));
+    EXPECT_FALSE(rtl::FolderExists(dir.Path() + "\\missing"));
+    EXPECT_FALSE(rtl::FolderExists(""));
 
-    EXPECT_TRUE(hosts::FileExists(file));
-    EXPECT_FALSE(hosts::FileExists(dir.Path()));
-    EXPECT_FALSE(hosts::FileExists(dir.Path() + "\\missing.exe"));
-    EXPECT_FALSE(hosts::FileExists(""));
+    EXPECT_TRUE(rtl::FileExists(file));
+    EXPECT_FALSE(rtl::FileExists(dir.Path()));
+    EXPECT_FALSE(rtl::FileExists(dir.Path() + "\\missing.exe"));
+    EXPECT_FALSE(rtl::FileExists(""));
 }
 
 }  // namespace

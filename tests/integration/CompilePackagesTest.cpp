@@ -8,11 +8,12 @@
 #include "hosts/HostTable.h"
 #include "hosts/IntegrationSteps.h"
 #include "platform/Process.h"
-#include "platform/Text.h"
 #include "rtl/Exceptions.h"
 #include "rtl/TextLines.h"
 #include "tests/integration/ExpectedCompileTexts.h"
 #include "tests/integration/HostScenario.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/WaitFor.h"
 
 namespace {
 
@@ -97,12 +98,14 @@ TEST(CompilePackages, EveryHostCompilesWithItsOwnToolsInTheLibFolder) {
         EXPECT_FALSE(test::FileExists(s.InstallPath() + "\\error.log"));
         EXPECT_TRUE(run.opened.empty());
         EXPECT_EQ(run.broughtToFront, 1);
-        EXPECT_EQ(platform::CompareTextIgnoreCase(platform::Files().getCurrentDirectory(), s.InstallPath()), 0);
+        char current[MAX_PATH];
+        ASSERT_NE(GetCurrentDirectoryA(sizeof current, current), 0u);
+        EXPECT_EQ(lstrcmpiA(current, s.InstallPath().c_str()), 0) << current;
 
         Lines calls;
         for (const auto& r : ToolRuns(s.Ide())) {
             calls.push_back(r.tool + " " + r.args);
-            EXPECT_EQ(platform::CompareTextIgnoreCase(r.folder, s.InstallPath() + "\\Lib"), 0) << r.folder;
+            EXPECT_EQ(lstrcmpiA(r.folder.c_str(), (s.InstallPath() + "\\Lib").c_str()), 0) << r.folder;
         }
         EXPECT_EQ(calls, host.toolRuns);
     }
@@ -255,21 +258,50 @@ TEST(CompilePackages, ABatchOrInstructionFileThatCannotBeCreatedRaisesTheFileErr
     }
 }
 
-TEST(CompilePackages, NotepadThatDoesNotStartGoesUnreported) {
+// The shell's association of .log files with a program, made for the test in HKEY_CLASSES_ROOT
+// (which Wine reads from HKEY_LOCAL_MACHINE\Software\Classes alone) and removed after it.
+class LogFileAssociation {
+public:
+    explicit LogFileAssociation(const std::string& program) {
+        EXPECT_FALSE(fixture::KeyExists(fixture::Hive::ClassesRoot, ".log")) << "an association this test did not make";
+        fixture::SetString(fixture::Hive::ClassesRoot, ".log", "", ProgId);
+        fixture::SetString(fixture::Hive::ClassesRoot, std::string(ProgId) + "\\shell\\open\\command", "",
+                           "\"" + program + "\" \"%1\"");
+    }
+    ~LogFileAssociation() {
+        fixture::DeleteTree(fixture::Hive::ClassesRoot, ".log");
+        fixture::DeleteTree(fixture::Hive::ClassesRoot, ProgId);
+    }
+
+private:
+    static constexpr char ProgId[] = "KorvaneTest.LogFile";
+};
+
+TEST(CompilePackages, WithoutNotepadTheInstructionsOpenInTheProgramTheShellOpensLogFilesWith) {
     test::HostScenario s(Delphi6);
     CompileRun run(Delphi6);
     s.Ide().FailTools();
     Lines tried;
-    platform::ScopedOverride<decltype(platform::ProcessApi::startProgram)> refused(
+    platform::ScopedOverride<decltype(platform::ProcessApi::startProgram)> noNotepad(
         platform::Processes().startProgram, [&](const std::string& program, const std::string& command) {
             tried.push_back(program + " | " + command);
             return false;
         });
+    test::TempDir viewerFolder;
+    const std::string viewer = viewerFolder.Path() + "\\logview.exe";
+    ASSERT_TRUE(CopyFileA((test::ExecutableFolder() + "planted_program.exe").c_str(), viewer.c_str(), FALSE));
+    LogFileAssociation association(viewer);
     test::RecordingView view;
-    EXPECT_NO_THROW(hosts::CompilePackages(view));
+    hosts::CompilePackages(view);
+
     EXPECT_EQ(tried, Lines{NotepadWithInstructions(s)});
+    std::string openedWith;
+    EXPECT_TRUE(test::WaitFor([&] {
+        openedWith = test::FileExists(viewer + ".marker") ? test::ReadWholeFile(viewer + ".marker") : "";
+        return !openedWith.empty();
+    })) << "the associated program started";
+    EXPECT_EQ(openedWith, "\"" + viewer + "\" \"" + s.InstallPath() + "\\error.log\"");
     EXPECT_EQ(view.states, std::vector<CheckState>{CheckState::Unchecked});
-    EXPECT_TRUE(test::FileExists(s.InstallPath() + "\\error.log"));
     EXPECT_TRUE(s.warningTexts.empty());
 }
 

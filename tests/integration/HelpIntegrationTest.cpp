@@ -22,25 +22,6 @@ std::vector<std::string> With(std::vector<std::string> lines, const std::string&
     return lines;
 }
 
-// Names of the files in a folder, for looking for leftovers.
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    auto& files = platform::Files();
-    platform::FindData found;
-    platform::Handle h = files.findFirst(folder + "\\*", &found);
-    if (h == platform::InvalidHandle) return names;
-    do {
-        if (found.name != "." && found.name != "..") names.push_back(found.name);
-    } while (files.findNext(h, &found));
-    files.findClose(h);
-    return names;
-}
-
-bool FolderExists(const std::string& path) {
-    uint32_t a = test::Attributes(path);
-    return a != platform::attr::Invalid && (a & platform::attr::Directory);
-}
-
 // ---- Moving the help pair ----
 
 TEST(HelpIntegration, MovesThePairIntoTheIdeHelpFolderAndRecordsIt) {
@@ -51,7 +32,7 @@ TEST(HelpIntegration, MovesThePairIntoTheIdeHelpFolderAndRecordsIt) {
     const std::string help = s.Ide().HelpFolder();
     EXPECT_EQ(test::ReadWholeFile(help + "\\kvd6.hlp"), fixture::SuiteHelpContent(Delphi6));
     EXPECT_EQ(test::ReadWholeFile(help + "\\kvd6.cnt"), fixture::SuiteContentsContent(Delphi6));
-    EXPECT_FALSE(FolderExists(s.InstallPath() + "\\Help")) << "the emptied Help folder is removed";
+    EXPECT_FALSE(test::FolderExists(s.InstallPath() + "\\Help")) << "the emptied Help folder is removed";
     ASSERT_EQ(view.helpFiles, std::vector<std::string>{help + "\\kvd6.hlp"});
     EXPECT_EQ(s.ProductValue("HelpFile"), help + "\\kvd6.hlp");
     EXPECT_TRUE(s.warningTexts.empty());
@@ -67,7 +48,7 @@ TEST(HelpIntegration, FindsHelpFilesStoredUnderCapitalNames) {
     EXPECT_EQ(test::ReadWholeFile(s.Ide().HelpFolder() + "\\kvd6.hlp"), fixture::SuiteHelpContent(Delphi6));
     EXPECT_TRUE(test::FileExists(s.Ide().HelpFolder() + "\\kvd6.cnt"));
     EXPECT_FALSE(test::FileExists(s.InstallPath() + "\\Help\\KVD6.HLP"));
-    EXPECT_FALSE(FolderExists(s.InstallPath() + "\\Help"));
+    EXPECT_FALSE(test::FolderExists(s.InstallPath() + "\\Help"));
 }
 
 TEST(HelpIntegration, KeepsAHelpFolderThatHoldsOtherFiles) {
@@ -77,7 +58,7 @@ TEST(HelpIntegration, KeepsAHelpFolderThatHoldsOtherFiles) {
     test::RecordingView view;
     hosts::InstallHelp(view);
 
-    EXPECT_EQ(FolderEntries(s.InstallPath() + "\\Help"), std::vector<std::string>{"readme.txt"});
+    EXPECT_EQ(test::EntryNames(s.InstallPath() + "\\Help"), std::vector<std::string>{"readme.txt"});
 }
 
 TEST(HelpIntegration, KeepsTheSourceWhenItsCopyIsRefused) {
@@ -263,7 +244,7 @@ TEST(HelpContentsWrite, AVolumeFullHalfwayLeavesTheOriginalIntactAndNoTemporaryF
         EXPECT_THROW(hosts::InstallHelp(view), rtl::EWriteError);
     }
     EXPECT_EQ(test::ReadWholeFile(contents), before);
-    EXPECT_EQ(Sorted(FolderEntries(s.Ide().HelpFolder())), (std::vector<std::string>{"delphi6.cnt", "kvd6.cnt", "kvd6.hlp"}));
+    EXPECT_EQ(Sorted(test::EntryNames(s.Ide().HelpFolder())), (std::vector<std::string>{"delphi6.cnt", "kvd6.cnt", "kvd6.hlp"}));
     EXPECT_EQ(s.ProductValue("HelpFile"), "") << "nothing is recorded after a failed write";
 }
 
@@ -283,7 +264,7 @@ TEST(HelpContentsWrite, ARefusedReplacementLeavesTheOriginalIntactAndNoTemporary
         }
     }
     EXPECT_EQ(test::ReadWholeFile(contents), before);
-    EXPECT_EQ(Sorted(FolderEntries(s.Ide().HelpFolder())), (std::vector<std::string>{"delphi6.cnt", "kvd6.cnt", "kvd6.hlp"}));
+    EXPECT_EQ(Sorted(test::EntryNames(s.Ide().HelpFolder())), (std::vector<std::string>{"delphi6.cnt", "kvd6.cnt", "kvd6.hlp"}));
     EXPECT_EQ(s.ProductValue("HelpFile"), "");
 }
 

@@ -71,7 +71,7 @@ DataTree& SampleTree(DataTree& tree) {
     tree.Add("\\Data\\common\\empty.inc", "");
     tree.Add("\\Data\\D5\\Lib\\KvButton.dcu", std::string("\x4B\x56\x00\x35", 4));
     tree.Add("\\Data\\D5\\Lib\\kv40d5.dpk", "package kv40d5;");
-    tree.SetAge("\\Data\\common\\Sources\\KvButton.pas", packing_test::SampleAge);
+    tree.Stamp("\\Data\\common\\Sources\\KvButton.pas");
     return tree;
 }
 
@@ -382,6 +382,9 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
         {{"bind", InstallExe(), res, readOnlyOut}, "Cannot create file " + readOnlyOut},
         {{"bind", InstallExe(), res, tree.Path("\\missing\\out.exe")}, "Cannot create file " + tree.Path("\\missing\\out.exe")},
         {{"bind", signedExe, res, signedExe}, signedExe + " is the template, which bind never changes: name another output file"},
+        // The same file for Windows: names compare in the user's locale, where \xC9 is the capital of \xE9 (1252).
+        {{"bind", tree.Path("\\\xC9t\xE9.exe"), res, tree.Path("\\\xE9t\xE9.exe")},
+         tree.Path("\\\xE9t\xE9.exe") + " is the template, which bind never changes: name another output file"},
         {{"build", tree.Path("\\Data"), tree.Path("\\nolicense.txt"), InstallExe(), out},
          "Cannot open file " + tree.Path("\\nolicense.txt")},
         {{"build", tree.Path("\\Data"), tree.Path("\\license.txt"), kvpackExe, out}, kvpackExe + " is not a Korvane installer"},

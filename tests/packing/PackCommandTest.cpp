@@ -75,7 +75,7 @@ TEST(PackedResource, HasTheResourceHeaderAndIsTheSameWhenPackedTwice) {
     tree.Add("\\Data\\readme.txt", "not extracted by any tag");
     tree.Add("\\Data\\common\\Sources\\KvButton.pas", "unit KvButton;");
     tree.Add("\\Data\\d6\\Help\\KVD6.HLP", std::string(300, '\x3F'));
-    tree.SetAge("\\Data\\common\\Sources\\KvButton.pas", packing_test::SampleAge);
+    tree.Stamp("\\Data\\common\\Sources\\KvButton.pas");
 
     const Packed packed = Pack(tree);
     EXPECT_EQ(packed.counted.files, 3);

@@ -1,8 +1,6 @@
 #include "tests/packing/PackingFixture.h"
 
-#include <stdexcept>
-
-#include "platform/Files.h"
+#include "tests/support/FileTimes.h"
 
 namespace packing_test {
 
@@ -13,12 +11,6 @@ void DataTree::Add(const std::string& relativeName, const std::string& content) 
 
 void DataTree::AddFolder(const std::string& relativeName) { test::MakeFolders(Path(relativeName)); }
 
-void DataTree::SetAge(const std::string& relativeName, int32_t dosTime) {
-    using namespace platform;
-    FileHandle file(Files().createFile(Path(relativeName), access::Read | access::Write, share::None,
-                                       disposition::OpenExisting, attr::Normal));
-    if (!file.Valid() || !Files().setLastWriteDosTime(file.Get(), static_cast<uint32_t>(dosTime)))
-        throw std::runtime_error("cannot set the time of " + relativeName);
-}
+void DataTree::Stamp(const std::string& relativeName) { test::SetLastWriteTime(Path(relativeName), test::March2002()); }
 
 }  // namespace packing_test

@@ -93,7 +93,7 @@ TEST(ScanRootFolder, PacksEmptyHiddenSystemAndReadOnlyFilesButNoEmptyFolders) {
     tree.Add("\\common\\readonly.txt", "r");
     tree.AddFolder("\\common\\Empty\\Deeper");
     tree.AddFolder("\\vcl5");
-    tree.SetAge("\\common\\empty.inc", packing_test::SampleAge);
+    tree.Stamp("\\common\\empty.inc");
     using namespace platform;
     ASSERT_TRUE(Files().setAttributes(tree.Path("\\common\\hidden.txt"), attr::Hidden | attr::Archive));
     ASSERT_TRUE(Files().setAttributes(tree.Path("\\common\\system.txt"), attr::System));
@@ -226,7 +226,7 @@ TEST(ScanRootFolder, MemoryThatRunsOutIsReportedByTheFileThatWouldNotFit) {
 TEST(ReadFromDisk, AnUnreadableTimeOrAttributeSetIsStoredAsMinusOne) {
     DataTree tree;
     tree.Add("\\common\\a.txt", "abc");
-    tree.SetAge("\\common\\a.txt", packing_test::SampleAge);
+    tree.Stamp("\\common\\a.txt");
     const int32_t attributes = static_cast<int32_t>(test::Attributes(tree.Path("\\common\\a.txt")));
     using platform::Files;
     {

@@ -106,7 +106,7 @@ TEST(Startup, AMissingPayloadEndsWithRuntimeError217) {
     forms::TApplication application;
     EXPECT_FALSE(wizard::LoadInstallerData(application));
     ExpectRuntimeError217(seam);
-    EXPECT_EQ(seam.boxes[0].text.find("install_data"), std::string::npos) << "the error's own message is shown";
+    EXPECT_EQ(seam.boxes[0].text.find("install_data"), std::string::npos) << "the error's own message is not shown";
 }
 
 TEST(Startup, ADamagedPayloadEndsWithRuntimeError217) {

@@ -14,6 +14,7 @@
 #include "platform/Seam.h"
 #include "rtl/Exceptions.h"
 #include "tests/payload/StreamBytes.h"
+#include "tests/support/FileTimes.h"
 #include "tests/support/TempDir.h"
 
 using payload::TFileCollection;
@@ -21,23 +22,7 @@ using payload::TInstallerData;
 
 namespace {
 
-constexpr int32_t kMarch2002 = 745366348;  // 13 March 2002, 12:26:24 local time
-
-uint32_t LastWriteDosTime(const std::string& path) {
-    auto& files = platform::Files();
-    platform::FileHandle h(files.createFile(path, platform::access::Read, platform::share::Read,
-                                            platform::disposition::OpenExisting, platform::attr::Normal));
-    uint32_t dos = 0;
-    EXPECT_TRUE(h.Valid() && files.getLastWriteDosTime(h.Get(), &dos)) << path;
-    return dos;
-}
-
-// Today's local date in the DOS form of the high word of a packed time stamp.
-uint32_t DosDateToday() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return static_cast<uint32_t>(((now.wYear - 1980) << 9) | (now.wMonth << 5) | now.wDay);
-}
+constexpr int32_t kMarch2002 = 745366348;  // 13 March 2002, 12:26:24 local time: test::March2002()
 
 std::string ContentOf(const payload::TFileHolder& item) { return std::string(item.Content.begin(), item.Content.end()); }
 
@@ -81,24 +66,26 @@ TEST_F(Extraction, WritesContentTimeStampAndAttributesBelowTheRoot) {
     files().ExtractFolder("common");
 
     EXPECT_EQ(test::ReadWholeFile(root + "\\Sources\\Kv.pas"), ContentOf(files().Item(0)));
-    EXPECT_EQ(LastWriteDosTime(root + "\\Sources\\Kv.pas"), static_cast<uint32_t>(kMarch2002));
+    EXPECT_EQ(test::LastWriteTime(root + "\\Sources\\Kv.pas"), test::March2002());
     EXPECT_EQ(test::Attributes(root + "\\Sources\\Kv.pas"), 32u);
     EXPECT_EQ(test::Attributes(root + "\\ReadOnly.txt"), 33u);
-    EXPECT_EQ(LastWriteDosTime(root + "\\ReadOnly.txt"), static_cast<uint32_t>(kMarch2002));
+    EXPECT_EQ(test::LastWriteTime(root + "\\ReadOnly.txt"), test::March2002());
     EXPECT_EQ(test::Attributes(root + "\\Hidden.txt") & 2u, 2u);
     EXPECT_EQ(test::ReadWholeFile(root + "\\Empty.txt"), "");
-    EXPECT_EQ(LastWriteDosTime(root + "\\Empty.txt"), static_cast<uint32_t>(kMarch2002));
+    EXPECT_EQ(test::LastWriteTime(root + "\\Empty.txt"), test::March2002());
     EXPECT_FALSE(test::FileExists(root + "\\NotThisTag.txt"));
 }
 
 TEST_F(Extraction, UnknownAgeKeepsTheTimeOfWriting) {
     test::AddFile(files(), "\\common\\now.txt", 3, -1, 32);
-    const uint32_t before = DosDateToday();
+    // File systems keep coarser stamps than the clock gives: two seconds either side.
+    constexpr test::FileTime TwoSeconds = 2 * 10'000'000;
+    const test::FileTime before = test::Now() - TwoSeconds;
     files().ExtractFolder("common");
-    const uint32_t after = DosDateToday();
-    const uint32_t date = LastWriteDosTime(root + "\\now.txt") >> 16;
-    EXPECT_GE(date, before);  // written today: not in 2002, at the DOS epoch or at the 0xFFFF date
-    EXPECT_LE(date, after);
+    const test::FileTime after = test::Now() + TwoSeconds;
+    const test::FileTime written = test::LastWriteTime(root + "\\now.txt");
+    EXPECT_GE(written, before);  // not in 2002, at the DOS epoch or at the 0xFFFF date
+    EXPECT_LE(written, after);
 }
 
 TEST_F(Extraction, TagMatchesWithoutCaseAndTheDestinationKeepsTheStoredCase) {
@@ -240,7 +227,7 @@ TEST_F(Extraction, ProtectedDestinationIsReplacedUnlessInUseOrAFolder) {
         if (c.replaced) {
             EXPECT_EQ(test::ReadWholeFile(there), ContentOf(payload.Files().Item(1)));
             EXPECT_EQ(test::Attributes(there), 33u);
-            EXPECT_EQ(LastWriteDosTime(there), static_cast<uint32_t>(kMarch2002));
+            EXPECT_EQ(test::LastWriteTime(there), test::March2002());
         } else if (!c.folder) {
             // What could not be replaced keeps its content and its attributes.
             EXPECT_EQ(test::ReadWholeFile(there), "old");
@@ -299,9 +286,18 @@ TEST_F(Extraction, ExistingFileIsReplacedWithTheStoredOne) {
     EXPECT_EQ(test::ReadWholeFile(root + "\\a.txt"), ContentOf(files().Item(0)));
 }
 
-TEST_F(Extraction, AttributesComeOutAsTheyWouldBySettingThemAfterCreation) {
-    // Each file's attributes are set by path once it is created, whatever they are: read-only
-    // and hidden ones too, which creation alone may lose.
+TEST_F(Extraction, TheNewContentIsWrittenBesideUnderANameNoFileHolds) {
+    // A payload may carry a file of the name the new content would take beside a.txt.
+    test::AddFile(files(), "\\common\\a.txt.kvnew", 4);
+    test::AddFile(files(), "\\common\\a.txt", 2);
+    files().ExtractFolder("common");
+    EXPECT_EQ(test::ReadWholeFile(root + "\\a.txt.kvnew"), ContentOf(files().Item(0)));
+    EXPECT_EQ(test::ReadWholeFile(root + "\\a.txt"), ContentOf(files().Item(1)));
+    EXPECT_FALSE(test::FileExists(root + "\\a.txt.kvnew2"));
+}
+
+TEST_F(Extraction, AttributesAreSetOnceTheFileIsInPlace) {
+    // Set by path after creation, always: not every file system keeps those given at creation.
     const int32_t cases[] = {32, 33, 34, 36, 39, 0, 1, 128, 0x2020, -1};
     for (size_t i = 0; i < std::size(cases); ++i)
         test::AddFile(files(), "\\common\\f" + std::to_string(i) + ".txt", 3, kMarch2002, cases[i]);
@@ -322,7 +318,7 @@ TEST_F(Extraction, AttributesComeOutAsTheyWouldBySettingThemAfterCreation) {
         test::WriteWholeFile(reference, "abc");
         set(reference, static_cast<uint32_t>(cases[i]));
         EXPECT_EQ(test::Attributes(root + name), test::Attributes(reference));
-        EXPECT_EQ(LastWriteDosTime(root + name), static_cast<uint32_t>(kMarch2002));
+        EXPECT_EQ(test::LastWriteTime(root + name), test::March2002());
         EXPECT_EQ(std::count(setPaths.begin(), setPaths.end(), root + name), 1);
     }
 }

@@ -22,23 +22,35 @@ TempDir::TempDir() {
 TempDir::~TempDir() { RemoveTree(path_); }
 
 void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
+    for (const FolderEntry& e : FolderEntries(path)) {
+        const std::string child = path + "\\" + e.name;
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (e.folder)
+            RemoveTree(child);
+        else
+            DeleteFileA(child.c_str());
     }
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryA(path.c_str());
+}
+
+std::vector<FolderEntry> FolderEntries(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return entries;
+    do {
+        const std::string name = fd.cFileName;
+        if (name != "." && name != "..") entries.push_back({name, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return entries;
+}
+
+std::vector<std::string> EntryNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const FolderEntry& e : FolderEntries(folder)) names.push_back(e.name);
+    return names;
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -67,6 +79,11 @@ void MakeFolders(const std::string& path) {
 bool FileExists(const std::string& path) {
     DWORD a = GetFileAttributesA(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 uint32_t Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }

@@ -242,12 +242,10 @@ TEST(InstallationRun, AFailedCompilationIsReportedByTheBoxAndTheInstructionsNotB
 TEST(InstallationRun, AnExtractionErrorEndsTheRunBeforeAnyRegistration) {
     Installation install(Delphi6, {"common", "d6"});
     const std::string refused = install.InstallPath() + "\\Lib\\kv40d6.dpk";
-    // That destination is in use by another program.
-    platform::ScopedOverride<decltype(platform::FileApi::createFile)> inUse(
-        platform::Files().createFile,
-        [&](const std::string& path, uint32_t access, uint32_t share, uint32_t disposition, uint32_t attrs) {
-            if (path == refused && (access & platform::access::Write)) return platform::InvalidHandle;
-            return inUse.Original()(path, access, share, disposition, attrs);
+    // That destination is in use by another program: its new content cannot take its place.
+    platform::ScopedOverride<decltype(platform::FileApi::replaceFile)> inUse(
+        platform::Files().replaceFile, [&](const std::string& from, const std::string& to) {
+            return to != refused && inUse.Original()(from, to);
         });
     install.Run();
     wizard::TMainForm& form = install.Form();

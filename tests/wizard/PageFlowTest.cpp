@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "fixtures/fakeide/FakeRegistry.h"
+#include "fixtures/fakeide/OtherDesktopUser.h"
 #include "fixtures/runningide/RunningIde.h"
 #include "hosts/HostSelection.h"
 #include "platform/Registry.h"
@@ -85,6 +86,44 @@ TEST_F(PageFlow, EachFailedCheckWarnsAndKeepsThePageButTheFoldersAreTakenAtOnce)
         EXPECT_TRUE(form.btnBack->Enabled() && form.btnNext->Enabled() && form.btnExit->Enabled());
     }
     EXPECT_FALSE(fixture::KeyExists(fixture::Hive::LocalMachine, fixture::ProductKey(Delphi6)));
+}
+
+// Elevated with an administrator's credentials: the IDE's keys are looked for in the hive of the
+// user at the desktop, not in the process's own, where this fixture's IDE has them.
+TEST_F(PageFlow, AnIdeTheDesktopUserHasNotStartedWarnsAndNothingIsWrittenOrCreated) {
+    wizard::TMainForm& form = wizard_.Form();
+    const std::string installFolder = wizard_.TempFolder() + "\\Korvane";
+    form.edInstallPath->SetText(installFolder);
+    fixture::OtherDesktopUser developer;
+    const std::string library = fixture::OtherDesktopUser::Key(ide_.Ide().LibraryKey());
+    const std::string packages = fixture::OtherDesktopUser::Key(ide_.Ide().KnownPackagesKey());
+    const struct {
+        const char* what;
+        const std::string* keyMade;  // in the desktop user's hive before Next
+    } cases[] = {{"neither key", nullptr}, {"the library key alone", &library}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.keyMade) fixture::SetString(fixture::Hive::Users, *c.keyMade, "", "");
+        const std::string before = fixture::Dump(fixture::Hive::Users);  // the process user's hive too
+        wizard_.boxes.clear();
+        NextWithLicence(true);
+        ASSERT_EQ(wizard_.boxes.size(), 1u);
+        EXPECT_EQ(wizard_.boxes[0].text,
+                  "Delphi 6 has not been started by this user yet. Start it once, close it, then run the installer "
+                  "again.");
+        EXPECT_EQ(wizard_.boxes[0].caption, "Warning");
+        EXPECT_EQ(wizard_.boxes[0].flags, platform::mb::Ok | platform::mb::IconExclamation);
+        EXPECT_FALSE(wizard_.LicenceSeenLast().shown);
+        EXPECT_EQ(wizard_.Page(), "InstallPath");
+        EXPECT_TRUE(fixture::Dump(fixture::Hive::Users) == before) << "a registry key or value changed";
+    }
+    EXPECT_EQ(GetFileAttributesA(installFolder.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(fixture::KeyExists(fixture::Hive::LocalMachine, fixture::ProductKey(Delphi6)));
+
+    fixture::SetString(fixture::Hive::Users, packages, "", "");
+    NextWithLicence(true);
+    EXPECT_TRUE(wizard_.LicenceSeenLast().shown) << "both keys there";
+    EXPECT_EQ(wizard_.Page(), "BeforeInstall");
 }
 
 TEST_F(PageFlow, AgreedLicenceLeadsToTheConfirmationAndBackRepeatsTheChecksAndTheLicence) {

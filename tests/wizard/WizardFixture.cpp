@@ -39,22 +39,17 @@ void LayOutTag(const std::string& folder, const std::string& tag) {
 
 // Stamps every file below folder and marks the include files read-only, the empty ones hidden.
 void StampTree(const std::string& folder) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::string name = fd.cFileName;
-        if (name == "." || name == "..") continue;
+    for (const test::FolderEntry& e : test::FolderEntries(folder)) {
+        const std::string& name = e.name;
         const std::string path = folder + "\\" + name;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (e.folder) {
             StampTree(path);
             continue;
         }
         test::SetLocalDosTime(path, static_cast<uint32_t>(SampleAge));
         if (name.find(".inc") != std::string::npos) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
         if (name.find("hidden") == 0) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
+    }
 }
 
 // The licence dialog's pending answer, given by a thread timer once the dialog shows.

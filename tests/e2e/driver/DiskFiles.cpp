@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <stdexcept>
 
 #include "tests/support/TempDir.h"
@@ -12,31 +11,8 @@
 namespace e2e {
 namespace {
 
-struct ListingClose {
-    void operator()(HANDLE h) const { FindClose(h); }
-};
-
-struct Entry {
-    std::string name;
-    bool folder;
-};
-
-// The entries of folder but "." and "..", in the order in which the file system lists them.
-std::vector<Entry> Listing(const std::string& folder) {
-    std::vector<Entry> entries;
-    WIN32_FIND_DATAA fd;
-    HANDLE found = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (found == INVALID_HANDLE_VALUE) return entries;
-    std::unique_ptr<void, ListingClose> listing(found);
-    do {
-        const std::string name = fd.cFileName;
-        if (name != "." && name != "..") entries.push_back({name, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-    } while (FindNextFileA(found, &fd));
-    return entries;
-}
-
 void Walk(const std::string& root, const std::string& relative, std::vector<DiskFile>& out) {
-    for (const Entry& e : Listing(root + relative)) {
+    for (const test::FolderEntry& e : test::FolderEntries(root + relative)) {
         const std::string name = relative + "\\" + e.name;
         if (e.folder)
             Walk(root, name, out);
@@ -64,7 +40,7 @@ std::vector<DiskFile> FilesBelow(const std::string& folder) {
 
 std::vector<std::string> FileNamesAsListed(const std::string& folder) {
     std::vector<std::string> names;
-    for (const Entry& e : Listing(folder))
+    for (const test::FolderEntry& e : test::FolderEntries(folder))
         if (!e.folder) names.push_back(e.name);
     return names;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "fixtures/helpengine/HelpEngine.h"
 #include "hosts/HostTable.h"
@@ -26,11 +28,15 @@ void ClearTraces() {
 
 }  // namespace
 
-Machine::Machine(const std::string& baseFolder, const std::vector<int>& hosts) {
+Machine::Machine(const std::string& baseFolder, const std::vector<int>& hosts, const std::vector<int>& neverStarted) {
     SoftwareKeysDenied::Allow();
     ClearTraces();
     fixture::HelpEngine::PutInPlace();
-    for (int host : hosts) ides_[host] = std::make_unique<fixture::FakeIde>(host, baseFolder);
+    for (int host : hosts) {
+        const bool never = std::find(neverStarted.begin(), neverStarted.end(), host) != neverStarted.end();
+        ides_[host] = std::make_unique<fixture::FakeIde>(host, baseFolder,
+                                                         never ? fixture::Started::Never : fixture::Started::Once);
+    }
 }
 
 Machine::~Machine() {

@@ -13,13 +13,16 @@
 namespace e2e {
 
 // Host table rows.
+inline constexpr int Delphi4 = 0;
 inline constexpr int Delphi5 = 1;
 inline constexpr int Delphi6 = 2;
 inline constexpr int CBuilder6 = 5;
 
 class Machine {
 public:
-    explicit Machine(const std::string& baseFolder, const std::vector<int>& hosts = {Delphi5, Delphi6, CBuilder6});
+    // The IDEs of neverStarted (among hosts) have no per-user settings yet.
+    explicit Machine(const std::string& baseFolder, const std::vector<int>& hosts = {Delphi5, Delphi6, CBuilder6},
+                     const std::vector<int>& neverStarted = {});
     ~Machine();
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;

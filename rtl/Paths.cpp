@@ -1,9 +1,9 @@
-#include "hosts/Paths.h"
+#include "rtl/Paths.h"
 
 #include "platform/Files.h"
 #include "rtl/Backslash.h"
 
-namespace hosts {
+namespace rtl {
 namespace {
 
 // Tested on the byte, not via the locale, so that "1:\" or an accented letter is no drive.
@@ -20,9 +20,9 @@ bool IsDriveRoot(const std::string& path) { return path.size() == 3 && IsDriveRo
 // \\server\share[\...]: two names that are not empty.
 bool IsSharePath(const std::string& path) {
     if (path.compare(0, 2, "\\\\") != 0) return false;
-    const size_t serverEnd = rtl::FindBackslash(path, 2);
+    const size_t serverEnd = FindBackslash(path, 2);
     if (serverEnd == std::string::npos || serverEnd == 2) return false;
-    const size_t shareEnd = rtl::FindBackslash(path, serverEnd + 1);
+    const size_t shareEnd = FindBackslash(path, serverEnd + 1);
     return (shareEnd == std::string::npos ? path.size() : shareEnd) > serverEnd + 1;
 }
 
@@ -31,7 +31,7 @@ bool IsSharePath(const std::string& path) {
 bool IsFullFolderPath(const std::string& path) { return IsDriveRooted(path) || IsSharePath(path); }
 
 std::string StripTrailingBackslash(const std::string& path, unsigned codePage) {
-    if (path.size() >= 2 && rtl::EndsWithBackslash(path, codePage) && !IsDriveRoot(path))
+    if (path.size() >= 2 && EndsWithBackslash(path, codePage) && !IsDriveRoot(path))
         return path.substr(0, path.size() - 1);
     return path;
 }
@@ -39,6 +39,10 @@ std::string StripTrailingBackslash(const std::string& path, unsigned codePage) {
 std::string PathInFolder(const std::string& folder, const std::string& name) {
     return IsDriveRoot(folder) ? folder + name : folder + "\\" + name;
 }
+
+std::string FolderPlus(const std::string& folder, const std::string& backslashPart) { return folder + backslashPart; }
+
+std::string FolderOf(const std::string& path) { return StripTrailingBackslash(FolderPart(path)); }
 
 bool FolderExists(const std::string& path) {
     if (path.empty()) return false;
@@ -52,4 +56,4 @@ bool FileExists(const std::string& path) {
     return attributes != platform::attr::Invalid && (attributes & platform::attr::Directory) == 0;
 }
 
-}  // namespace hosts
+}  // namespace rtl
