@@ -17,7 +17,6 @@ choose_wine() {
   else
     wine_loader=wine run_dir="$build_root/run-i686"
   fi
-  ship_dir=$run_dir
   win64_dir="$build_root/win64"
 }
 choose_wine
