@@ -59,7 +59,8 @@ make_root() {
   trap 'rm -rf --one-file-system "$new" "$new.log"' EXIT
   echo "wine-root: making $wine_root (Debian unstable with $packages)"
   for attempt in 1 2 3; do
-    debootstrap --variant=minbase unstable "$new" "$mirror" >"$new.log" 2>&1 && break
+    # In a namespace of its own: what it mounts in the new root goes when it ends.
+    unshare -m debootstrap --variant=minbase unstable "$new" "$mirror" >"$new.log" 2>&1 && break
     if [ "$attempt" = 3 ]; then tail -20 "$new.log" >&2; exit 1; fi
     echo "wine-root: debootstrap failed (the mirror may be mid-sync); trying again"
     rm -rf --one-file-system "$new"; mkdir "$new"; sleep $((attempt * 10))
