@@ -114,12 +114,12 @@ int64_t THandleStream::Seek(int64_t offset, SeekOrigin origin) {
 }
 
 namespace {
-platform::FileHandle OpenFile(const std::string& path, FileMode mode, uint32_t createAttributes) {
+platform::FileHandle OpenFile(const std::string& path, FileMode mode) {
     using namespace platform;
     switch (mode) {
         case FileMode::Create: {
             FileHandle h(Files().createFile(path, access::Read | access::Write, share::None, disposition::CreateAlways,
-                                            createAttributes));
+                                            attr::Normal));
             if (!h.Valid()) throw EFCreateError(Format(consts::SFCreateError, path));
             return h;
         }
@@ -135,7 +135,6 @@ platform::FileHandle OpenFile(const std::string& path, FileMode mode, uint32_t c
 }
 }  // namespace
 
-TFileStream::TFileStream(const std::string& path, FileMode mode, uint32_t createAttributes)
-    : THandleStream(OpenFile(path, mode, createAttributes)) {}
+TFileStream::TFileStream(const std::string& path, FileMode mode) : THandleStream(OpenFile(path, mode)) {}
 
 }  // namespace rtl

@@ -5,7 +5,7 @@
 # takes every page and the licence dialog.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-prepare_builds
+prepare_builds "$@"
 trap 'stop_wineserver "$demo_dir"; stop_wineserver "$run_dir"; stop_display' EXIT
 out="$root/docs/screens"
 rm -rf "$out"

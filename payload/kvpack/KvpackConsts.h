@@ -32,6 +32,8 @@ inline constexpr char SCodePageName[] =
 inline constexpr char SCodePageLicenseLine[] =
     "warning: %s line %s: text beyond ASCII, read in code page %s; it shows as written only on "
     "Windows whose ANSI code page is that one";
+inline constexpr char SOutOfMemory[] =
+    "Out of memory: kvpack holds the whole payload in memory, and bind and build a copy of the installer too";
 inline constexpr char SPayloadResource[] = "INSTALL_DATA";
 inline constexpr char SPayloadResourceFileName[] = "install_data";
 
