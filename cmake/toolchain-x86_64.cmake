@@ -1,5 +1,5 @@
-# Test target for machines whose kernel runs no 32-bit code (32-bit Wine cannot start there):
-# the same sources built as 64-bit Windows executables and run under wine64.
+# The 64-bit build of the same sources: built and checked (imports, hardening, bind across
+# bitness) beside the shipped 32-bit one; run by hand under wine64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER   x86_64-w64-mingw32-gcc-posix)

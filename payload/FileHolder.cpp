@@ -1,5 +1,6 @@
 #include <cstring>
 #include <iterator>
+#include <new>
 
 #include "payload/FolderMaker.h"
 #include "payload/InstTypes.h"
@@ -9,6 +10,7 @@
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streams.h"
 
@@ -84,21 +86,27 @@ void TFileHolder::DefineProperties(rtl::TPropertyDefiner& filer) {
             int64_t length = block.Size();
             if (!sizeRead_) throw rtl::EReadError(consts::SDataBeforeSize);
             if (length != Size)
-                throw rtl::EReadError(rtl::Format(consts::SDataSizeMismatch, static_cast<int32_t>(length), Size));
+                throw rtl::EReadError(rtl::Format(consts::SDataSizeMismatch, length, Size));
             if (block.LendBytes(Size, &Content)) return;
             std::vector<uint8_t> copy(static_cast<size_t>(Size));
             block.ReadBuffer(copy.data(), Size);
             Content = std::move(copy);
         },
         // Items hold exactly Size bytes (the reader and the scan see to it), so the block is Size long.
-        [this](rtl::TStream& block) { block.WriteBuffer(Content.data(), static_cast<int32_t>(Content.size())); },
+        [this](rtl::TStream& block) {
+            try {
+                block.WriteBuffer(Content.data(), rtl::Int32Size(Content.size()));
+            } catch (const std::bad_alloc&) {
+                throw rtl::EWriteError(rtl::Format(consts::SWriteOutOfMemory, Name, Size));
+            }
+        },
         !Content.empty());
 }
 
 void TFileHolder::AfterRead() {
     if (Content.size() == static_cast<size_t>(Size)) return;
     if (Content.empty()) DataError(rtl::Format(consts::SDataMissing, Size));
-    DataError(rtl::Format(consts::SDataSizeMismatch, static_cast<int32_t>(Content.size()), Size));
+    DataError(rtl::Format(consts::SDataSizeMismatch, static_cast<int64_t>(Content.size()), Size));
 }
 
 void TFileHolder::WriteToDisk(const std::string& path) const {
@@ -113,7 +121,7 @@ void TFileHolder::WriteToDisk(const std::string& path, FolderMaker& folders) con
     // The new content is complete beside the destination before it takes its place: a full
     // volume or a file in use leaves the earlier file as it was.
     rtl::TPendingFile pending(path);
-    pending.Stream().WriteBuffer(Content.data(), static_cast<int32_t>(Content.size()));
+    pending.Stream().WriteBuffer(Content.data(), rtl::Int32Size(Content.size()));
     files.setLastWriteDosTime(pending.Stream().Handle(), static_cast<uint32_t>(Age));  // fails for an unknown Age
     pending.Commit();
     destination.Replaced();

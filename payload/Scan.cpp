@@ -2,10 +2,12 @@
 #include <cstdint>
 #include <deque>
 #include <limits>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "payload/InstTypes.h"
+#include "payload/PayloadConsts.h"
 #include "platform/Files.h"
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
@@ -15,8 +17,32 @@
 namespace payload {
 namespace {
 
-// Size is a 32-bit field: a longer file cannot be stored, so packing refuses it by name.
-constexpr char SFileTooLarge[] = "Cannot pack file %s: files of 2 GB or more do not fit the payload";
+using payload::consts::SFileTooLarge;
+using payload::consts::SPackOutOfMemory;
+using payload::consts::SPayloadTooLarge;
+
+// What the files of one scan will take in the stream, counted before each file's content is
+// read, so that a tree too large for one payload is refused by name without reading it whole.
+class PayloadBudget {
+public:
+    // Refuses the file when with it the payload would pass the most that one payload holds.
+    void Take(const std::string& path, const std::string& name, int64_t size) {
+        const int64_t bytes = size + static_cast<int64_t>(name.size()) + ItemOverhead;
+        if (bytes > Limit - used_) throw rtl::EReadError(rtl::Format(SPayloadTooLarge, path, size));
+        used_ += bytes;
+    }
+    // The contents read so far, which stay in memory.
+    void Read(int64_t size) { held_ += size; }
+    int64_t Held() const { return held_; }
+
+private:
+    static constexpr int64_t Limit = std::numeric_limits<int32_t>::max();
+    // More than an item's tags, property names and lengths take, and than the stream's own
+    // signature, names and end markers.
+    static constexpr int64_t ItemOverhead = 64;
+    int64_t used_ = ItemOverhead;
+    int64_t held_ = 0;
+};
 
 // One folder listing; closed when it goes, also when reading an entry fails.
 class FolderListing {
@@ -48,33 +74,47 @@ platform::FileHandle OpenForPacking(const std::string& path) {
     return file;
 }
 
-}  // namespace
-
-void TFileHolder::ReadFromDisk(const std::string& rootFolder, const std::string& relativeName) {
+// ReadFromDisk, with the payload that earlier files of the scan take.
+void ReadItem(TFileHolder& item, const std::string& rootFolder, const std::string& relativeName, PayloadBudget& budget) {
     const std::string path = rootFolder + relativeName;
     rtl::THandleStream file(OpenForPacking(path));
-    Name = relativeName;
+    item.Name = relativeName;
 
     uint32_t dosTime = 0;
-    Age = platform::Files().getLastWriteDosTime(file.Handle(), &dosTime) ? static_cast<int32_t>(dosTime) : -1;
+    item.Age = platform::Files().getLastWriteDosTime(file.Handle(), &dosTime) ? static_cast<int32_t>(dosTime) : -1;
     // Taken as they come: an unreadable attribute set is stored as -1.
-    Attr = static_cast<int32_t>(platform::Files().getAttributes(path));
+    item.Attr = static_cast<int32_t>(platform::Files().getAttributes(path));
 
     const int64_t length = file.Seek(0, rtl::SeekOrigin::End);
     if (length < 0) throw rtl::EReadError(rtl::consts::SReadError);
     if (length > std::numeric_limits<int32_t>::max()) throw rtl::EReadError(rtl::Format(SFileTooLarge, path));
-    Size = static_cast<int32_t>(length);
+    budget.Take(path, relativeName, length);
+    item.Size = static_cast<int32_t>(length);
 
-    std::vector<uint8_t> content(static_cast<size_t>(Size));
+    std::vector<uint8_t> content;
+    try {
+        content.resize(static_cast<size_t>(item.Size));
+    } catch (const std::bad_alloc&) {
+        throw rtl::EReadError(rtl::Format(SPackOutOfMemory, path, length, budget.Held()));
+    }
     file.SetPosition(0);
-    file.ReadBuffer(content.data(), Size);
-    Content = std::move(content);
+    file.ReadBuffer(content.data(), item.Size);
+    item.Content = std::move(content);
+    budget.Read(length);
+}
+
+}  // namespace
+
+void TFileHolder::ReadFromDisk(const std::string& rootFolder, const std::string& relativeName) {
+    PayloadBudget budget;
+    ReadItem(*this, rootFolder, relativeName, budget);
 }
 
 void TFileCollection::ScanRootFolder() {
     Clear();
     // Breadth first: all files of a folder before those of its subfolders, level by level.
     std::deque<std::string> folders{std::string()};
+    PayloadBudget budget;
     while (!folders.empty()) {
         const std::string folder = folders.front();
         folders.pop_front();
@@ -88,7 +128,7 @@ void TFileCollection::ScanRootFolder() {
             if ((entry.attributes & platform::attr::Directory) != 0)
                 folders.push_back(relativeName);
             else
-                Add().ReadFromDisk(RootFolder, relativeName);
+                ReadItem(Add(), RootFolder, relativeName, budget);
         } while (listing.Next());
     }
 }

@@ -6,6 +6,7 @@ inline constexpr char SFCreateError[] = "Cannot create file %s";
 inline constexpr char SFOpenError[] = "Cannot open file %s";
 inline constexpr char SReadError[] = "Stream read error";
 inline constexpr char SWriteError[] = "Stream write error";
+inline constexpr char SSizeTooLarge[] = "%s bytes do not fit a 32-bit size, which holds at most 2147483647";
 inline constexpr char SInvalidImage[] = "Invalid stream format";
 inline constexpr char SInvalidPropertyValue[] = "Invalid property value";
 inline constexpr char SUnknownProperty[] = "Property does not exist";

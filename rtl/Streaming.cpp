@@ -8,6 +8,7 @@
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 #include "rtl/Reader.h"
 #include "rtl/TextRules.h"
 #include "rtl/Writer.h"
@@ -47,19 +48,24 @@ void ReadComponentStream(TStream& source, TComponent& root, const ClassList* cla
 }
 
 void WriteComponentStream(TStream& target, const TComponent& root) {
-    TWriter writer(target);
-    writer.WriteSignature();
-    writer.WriteRootComponent(root);
-    writer.FlushBuffer();
+    const int64_t start = target.Position();
+    {
+        TWriter writer(target);
+        writer.WriteSignature();
+        writer.WriteRootComponent(root);
+        writer.FlushBuffer();
+    }
+    // A longer stream would be one that no reader takes, nor a resource file's length describes.
+    Int32Size(static_cast<uint64_t>(target.Position() - start));
 }
 
 void WriteResourceFile(TStream& target, const std::string& name, const TComponent& root) {
     std::vector<uint8_t> header = ResourceHeader(name);
-    target.WriteBuffer(header.data(), static_cast<int32_t>(header.size()));
+    target.WriteBuffer(header.data(), Int32Size(header.size()));
     int64_t dataStart = target.Position();
     WriteComponentStream(target, root);  // its writer has emptied its buffer when this returns
     int64_t length = target.Position() - dataStart;
-    auto u = static_cast<uint32_t>(length);
+    auto u = static_cast<uint32_t>(Int32Size(static_cast<uint64_t>(length)));
     uint8_t lengthBytes[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
                               static_cast<uint8_t>(u >> 24)};
     target.SetPosition(dataStart - 4);

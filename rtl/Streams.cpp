@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 
 namespace rtl {
 
@@ -115,12 +115,12 @@ int64_t THandleStream::Seek(int64_t offset, SeekOrigin origin) {
 }
 
 namespace {
-platform::FileHandle OpenFile(const std::string& path, FileMode mode, uint32_t createAttributes) {
+platform::FileHandle OpenFile(const std::string& path, FileMode mode) {
     using namespace platform;
     switch (mode) {
         case FileMode::Create: {
             FileHandle h(Files().createFile(path, access::Read | access::Write, share::None, disposition::CreateAlways,
-                                            createAttributes));
+                                            attr::Normal));
             if (!h.Valid()) throw EFCreateError(Format(consts::SFCreateError, path));
             return h;
         }
@@ -136,13 +136,12 @@ platform::FileHandle OpenFile(const std::string& path, FileMode mode, uint32_t c
 }
 }  // namespace
 
-TFileStream::TFileStream(const std::string& path, FileMode mode, uint32_t createAttributes)
-    : THandleStream(OpenFile(path, mode, createAttributes)) {}
+TFileStream::TFileStream(const std::string& path, FileMode mode) : THandleStream(OpenFile(path, mode)) {}
 
 std::string ReadFileBytes(const std::string& path) {
     TFileStream file(path, FileMode::OpenReadShared);
     const int64_t size = file.Size();
-    if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EReadError(consts::SReadError);
+    if (size < 0 || size > kMaxInt32Size) throw EReadError(consts::SReadError);
     std::string bytes(static_cast<size_t>(size), '\0');
     file.SetPosition(0);
     file.ReadBuffer(bytes.data(), static_cast<int32_t>(size));

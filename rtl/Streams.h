@@ -93,8 +93,9 @@ enum class FileMode {
 class TFileStream : public THandleStream {
 public:
     // EFCreateError "Cannot create file %s" / EFOpenError "Cannot open file %s". A created file
-    // gets createAttributes.
-    TFileStream(const std::string& path, FileMode mode, uint32_t createAttributes = platform::attr::Normal);
+    // gets FILE_ATTRIBUTE_NORMAL: other attributes are set after creation, which every file
+    // system keeps.
+    TFileStream(const std::string& path, FileMode mode);
 };
 
 // A whole file's bytes, read while others may read it too; EFOpenError when it cannot be opened,

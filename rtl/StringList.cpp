@@ -1,5 +1,6 @@
 #include "rtl/StringList.h"
 
+#include "rtl/Int32Size.h"
 #include "rtl/Streams.h"
 #include "rtl/TextLines.h"
 #include "rtl/TextRules.h"
@@ -17,7 +18,7 @@ void TStringList::LoadFromFile(const std::string& path) { lines_ = SplitLines(Re
 void TStringList::SaveToFile(const std::string& path) const {
     std::string text = JoinLinesCrLf(lines_);
     TFileStream file(path, FileMode::Create);
-    file.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+    file.WriteBuffer(text.data(), Int32Size(text.size()));
 }
 
 }  // namespace rtl

@@ -5,6 +5,7 @@
 
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
+#include "rtl/Int32Size.h"
 
 namespace rtl {
 
@@ -22,7 +23,7 @@ TWriter::~TWriter() {
 void TWriter::FlushBuffer() {
     size_t n = bufPos_;
     bufPos_ = 0;  // what failed to go out is not retried
-    stream_.WriteBuffer(buffer_.data(), static_cast<int32_t>(n));
+    stream_.WriteBuffer(buffer_.data(), Int32Size(n));
 }
 
 void TWriter::Write(const void* data, size_t count) {
@@ -73,7 +74,7 @@ void TWriter::WriteString(const std::string& value) {
         WriteByte(static_cast<uint8_t>(value.size()));
     } else {
         WriteValue(ValueTag::LongString);
-        WriteInt32(static_cast<int32_t>(value.size()));
+        WriteInt32(Int32Size(value.size()));
     }
     Write(value.data(), value.size());
 }
@@ -200,7 +201,7 @@ void TWriter::DefineBinaryProperty(const char* name, const std::function<void(TS
     write(block);
     WritePropName(name);
     WriteValue(ValueTag::Binary);
-    WriteInt32(static_cast<int32_t>(block.Size()));
+    WriteInt32(Int32Size(static_cast<uint64_t>(block.Size())));
     Write(block.Memory(), block.Bytes().size());
 }
 

@@ -5,23 +5,24 @@
 # Usage: tools/check-reproducible.sh [--against BUILD_DIR] [WORK_DIR]
 #   default: two fresh builds in folders of different names below WORK_DIR (build/reproducible)
 #   --against: one fresh build, compared with the 32-bit executables of an existing tree (tools/test.sh
-#   gives the runnable or shipping tree, which saves a second build)
+#   gives the tree it tested, which saves a second build)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 against=
 [ "${1:-}" = --against ] && { against=$(cd "$2" && pwd); shift 2; }
 work=$(mkdir -p "${1:-$build_root/reproducible}" && cd "${1:-$build_root/reproducible}" && pwd)
-choose_run_arch
-packer=()
-# Where 32-bit Wine does not run, the build's kvpack runs from the runnable 64-bit tree.
-[ "$run_arch" = i686 ] || packer=("-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;wine64;$run_dir/kvpack.exe")
+choose_wine
+# Under the private root's Wine, inside its mount namespace (tools/wine-root.sh).
+if [ "$wine_loader" = wow64 ] && [ -z "${KV_WINE_ROOT_ENTERED:-}" ]; then
+  exec "$root/tools/wine-root.sh" enter "$0" ${against:+--against "$against"} "$work"
+fi
 if [ -n "$against" ]; then fresh=("$work/fresh"); else fresh=("$work/first" "$work/second-with-a-longer-name"); fi
 # Each build's kvpack runs under Wine with a server and a display of that build's own.
 trap 'for d in "${fresh[@]}"; do stop_wineserver "$d"; "$root/tools/xvfb.sh" stop "$d"; done; rm -rf "$work"' EXIT
 for dir in "${fresh[@]}"; do
   rm -rf "$dir"
   cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake" \
-        -DKV_TESTS=OFF "${packer[@]}" >/dev/null
+        -DKV_TESTS=OFF "-DKV_WINE_LOADER=$wine_loader" >/dev/null
   cmake --build "$dir" -j "$jobs" --target kv_install kv_uninstall kvpack >/dev/null
 done
 dirs=("${fresh[@]}")

@@ -1,20 +1,25 @@
-# Shared by test.sh, demo.sh and screenshots.sh: tree layout, the test architecture and the X display.
+# Shared by test.sh, demo.sh and screenshots.sh: tree layout, the Wine the tests run under, and the
+# X display.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${KV_JOBS:-$(nproc)}
 
 # KV_BUILD_ROOT puts the trees elsewhere, so that two builds of one checkout can run side by side.
 build_root=${KV_BUILD_ROOT:-$root/build}
 
-# The runnable build: 32-bit where this machine runs 32-bit Wine, else the same sources as 64-bit.
-# Decided again once the packages are installed: before that, no Wine answers at all.
-choose_run_arch() {
-  if "$root/tools/wine32-works.sh"; then run_arch=i686; else run_arch=x86_64; fi
-  run_dir="$build_root/run-$run_arch"
-  ship_dir="$build_root/win32"
+# The tests run the shipped 32-bit programs everywhere: under the machine's Wine where it runs
+# 32-bit code, else (or with KV_WINE=wow64) under the WoW64 Wine of a private root
+# (tools/wine-root.sh), whose tree and Wine prefixes are apart from the other's. The 64-bit build
+# of the same sources is built and checked (imports, hardening, bind across bitness), never run
+# as the product. Decided again once the packages are installed: before that, no Wine answers.
+choose_wine() {
+  if [ "${KV_WINE:-}" = wow64 ] || ! "$root/tools/wine32-works.sh"; then
+    wine_loader=wow64 run_dir="$build_root/run-i686-wow64"
+  else
+    wine_loader=wine run_dir="$build_root/run-i686"
+  fi
+  win64_dir="$build_root/win64"
 }
-choose_run_arch
-
-loader_for() { [ "$1" = i686 ] && echo wine || echo wine64; }
+choose_wine
 
 start_display() {  # $1: build dir; a private Xvfb for windows that the programs create
   # A display that was up already is someone else's to stop.
@@ -28,7 +33,7 @@ stop_display() {
 }
 
 stop_wineserver() {  # $1: build dir whose prefix's server is to end
-  WINEPREFIX="$1/wineprefix" wineserver -k 2>/dev/null || true
+  [ -d "$1/wineprefix" ] && "$root/tools/wine-run.sh" "$1" "$wine_loader" --server -k 2>/dev/null || true
 }
 
 configure_build() {  # $1 build dir, $2 arch, further args go to cmake
@@ -38,21 +43,27 @@ configure_build() {  # $1 build dir, $2 arch, further args go to cmake
   cmake --build "$dir" -j "$jobs"
 }
 
-build_shipping() {  # the 32-bit product; packs its payload with the runnable build's kvpack
-  if [ "$run_arch" = i686 ]; then ship_dir=$run_dir; return 0; fi
-  configure_build "$ship_dir" i686 -DKV_TESTS=OFF \
-      "-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;wine64;$run_dir/kvpack.exe"
+# The 64-bit build: its payload packed by the tested tree's kvpack, as it runs no program itself.
+build_win64() {
+  configure_build "$win64_dir" x86_64 -DKV_TESTS=OFF \
+      "-DKV_PACKER=$root/tools/wine-run.sh;$run_dir;$wine_loader;$run_dir/kvpack.exe"
 }
 
-prepare_builds() {  # installs what is missing, builds both trees, and starts Wine and X for the run
+# Installs what is missing (the private root too, where it is needed); where the tests' Wine is
+# the private root's, runs the calling script again inside its mount namespace (once); builds both
+# trees and starts Wine and X for the run. Arguments: the calling script's own.
+prepare_builds() {
   "$root/tools/setup-debian.sh"
-  choose_run_arch
+  choose_wine
+  if [ "$wine_loader" = wow64 ] && [ -z "${KV_WINE_ROOT_ENTERED:-}" ]; then
+    exec "$root/tools/wine-root.sh" enter "$0" "$@"
+  fi
+  echo "== Windows programs run under $("$root/tools/wine-run.sh" "$run_dir" "$wine_loader" --describe)"
   trap 'stop_wineserver "$run_dir"; stop_wineserver "$run_dir/windows-rule"; stop_display' EXIT
   start_display "$run_dir"
-  # A 64-bit test tree checks the imports of the 32-bit product, which build_shipping puts there.
-  configure_build "$run_dir" "$run_arch" -DKV_TESTS=ON "-DKV_SHIPPED_TREE=$build_root/win32"
-  "$root/tools/wine-start.sh" "$run_dir" "$(loader_for "$run_arch")"
-  build_shipping
+  configure_build "$run_dir" i686 -DKV_TESTS=ON "-DKV_WINE_LOADER=$wine_loader" "-DKV_WIN64_TREE=$win64_dir"
+  "$root/tools/wine-start.sh" "$run_dir" "$wine_loader"
+  build_win64
 }
 
 windows_path() {  # a Unix path as Wine's programs reach it, through the drive Z:
@@ -63,16 +74,10 @@ windows_path() {  # a Unix path as Wine's programs reach it, through the drive Z
 # IDEs and runs install.exe ("auto": through the driver, pictures into $2; "manual": for the user).
 demo_dir="$build_root/demo"
 run_demo() {  # $1 auto|manual, $2 folder for the pictures (auto only)
-  local loader; loader=$(loader_for "$run_arch")
-  "$root/tools/wine-start.sh" "$demo_dir" "$loader"
-  if [ "$run_arch" = i686 ]; then
-    echo "== install.exe: the 32-bit product ($run_dir/install.exe), run under 32-bit Wine"
-  else
-    echo "== install.exe: a 64-bit build of the same sources ($run_dir/install.exe), run under wine64;"
-    echo "   this machine runs no 32-bit Wine, so the 32-bit product ($ship_dir/install.exe) cannot start here"
-  fi
+  "$root/tools/wine-start.sh" "$demo_dir" "$wine_loader"
+  echo "== install.exe: the 32-bit product ($run_dir/install.exe)"
   echo "== Demo machine: Wine prefix $demo_dir/wineprefix (fake Delphi 5, Delphi 6 and C++ Builder 6)"
   local screens=()
   if [ "$1" = auto ]; then mkdir -p "$2"; screens=("KV_SCREENS=$(windows_path "$2")"); fi
-  env "${screens[@]}" "$root/tools/wine-run.sh" "$demo_dir" "$loader" "$run_dir/e2e_demo.exe" "$1"
+  env "${screens[@]}" "$root/tools/wine-run.sh" "$demo_dir" "$wine_loader" "$run_dir/e2e_demo.exe" "$1"
 }

@@ -11,7 +11,7 @@ mode=manual
 if [ "${1:-}" = --auto ] || [ -z "${DISPLAY:-}" ]; then mode=auto; fi
 user_display=${DISPLAY:-}
 
-prepare_builds  # exports the build's private X display
+prepare_builds "$@"  # exports the build's private X display
 trap 'stop_wineserver "$demo_dir"; stop_wineserver "$run_dir"; stop_display' EXIT
 [ "$mode" = auto ] || export DISPLAY=$user_display
 screens="$demo_dir/screens"

@@ -5,7 +5,7 @@
 # then the demo installs into Delphi 6 and takes every page and the licence dialog.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-prepare_builds
+prepare_builds "$@"
 trap 'stop_wineserver "$demo_dir"; stop_wineserver "$run_dir"; stop_display' EXIT
 out="$root/docs/screens"
 rm -rf "$out"

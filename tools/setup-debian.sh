@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on a fresh Debian 12 machine (run as root).
+# Installs what the build and the tests need on a fresh Debian 12 machine (run as root), and
+# where the tests' Wine is the private root's (a kernel that runs no 32-bit code, or KV_WINE=wow64)
+# makes that root once (tools/wine-root.sh), which changes nothing among the machine's packages.
 # Costs no apt call where everything is present. A package mirror in the middle of a sync is
 # expected: an index that will not download is named and left out, and an installation that is
 # then unresolvable (one architecture's libraries newer than the other's) is tried once more with
@@ -12,10 +14,11 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 # The 32-bit Wine loader comes from the i386 architecture; it is used where the kernel runs 32-bit code.
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 
+# debootstrap makes the private root where it is needed.
 # gcc builds the native library that tools/wine-windows-rule.sh preloads into its wineserver.
 # locales brings localedef's sources, and a font with Japanese letters lets Wine draw them.
 for p in wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake googletest xvfb xauth make util-linux fonts-wine \
-         osslsigncode openssl gcc libc6-dev locales fonts-wqy-microhei; do
+         osslsigncode openssl gcc libc6-dev locales fonts-wqy-microhei debootstrap; do
   have "$p" || need+=("$p")
 done
 
@@ -32,7 +35,12 @@ generate_locales() {
   [ ${#locales[@]} -eq 0 ] || echo "setup: generated the locales ${locales[*]/%/.UTF-8}"
 }
 
-if [ ${#need[@]} -eq 0 ]; then generate_locales; exit 0; fi
+# Where the machine's Wine cannot run the 32-bit programs (known only once it is installed).
+make_wine_root() {
+  if [ "${KV_WINE:-}" = wow64 ] || ! "$(dirname "$0")/wine32-works.sh"; then "$(dirname "$0")/wine-root.sh" make; fi
+}
+
+if [ ${#need[@]} -eq 0 ]; then generate_locales; make_wine_root; exit 0; fi
 
 export DEBIAN_FRONTEND=noninteractive
 started=$SECONDS
@@ -66,3 +74,4 @@ if ! install_needed; then
 fi
 generate_locales
 echo "setup: done in $((SECONDS - started)) s"
+make_wine_root

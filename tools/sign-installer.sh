@@ -38,12 +38,9 @@ in=${files[0]} out=${files[1]}
 command -v osslsigncode >/dev/null || { echo "osslsigncode is missing (tools/setup-debian.sh installs it)" >&2; exit 1; }
 [ -f "$kvpack" ] || { echo "no kvpack.exe at $kvpack: build the tree, or give --kvpack FILE" >&2; exit 1; }
 kvpack_dir=$(cd "$(dirname "$kvpack")" && pwd)
-# 32-bit or 64-bit, as the tree it belongs to was built.
-if [ -f "$kvpack_dir/CMakeCache.txt" ] && grep -q 'KV_WINE_LOADER:STRING=wine64' "$kvpack_dir/CMakeCache.txt"; then
-  kvpack_loader=wine64
-else
-  kvpack_loader=wine
-fi
+# Under the Wine that its tree was built for.
+kvpack_loader=$(sed -n 's/^KV_WINE_LOADER:STRING=//p' "$kvpack_dir/CMakeCache.txt" 2>/dev/null)
+kvpack_loader=${kvpack_loader:-$wine_loader}
 run_kvpack() { "$root/tools/wine-run.sh" "$kvpack_dir" "$kvpack_loader" "$kvpack_dir/$(basename "$kvpack")" "$@" >/dev/null; }
 
 signer=()

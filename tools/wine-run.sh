@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Runs a Windows executable of this build under Wine, in the build tree's own Wine prefix.
 # Usage: wine-run.sh BUILD_DIR LOADER PROGRAM.exe [ARGS...]
-# LOADER is "wine" (32-bit builds) or "wine64" (64-bit test builds).
+#        wine-run.sh BUILD_DIR LOADER --server ARGS...   the prefix's wineserver (-k, -w, -p)
+#        wine-run.sh BUILD_DIR LOADER --describe         the Wine's version and kind, one line
+# LOADER is "wine" (the machine's 32-bit Wine), "wow64" (the WoW64 Wine of the private root,
+# tools/wine-root.sh, where the rest of this script then runs) or "wine64" (the machine's wine64).
 # The prefix is created on first use; a persistent wineserver keeps later starts fast.
 set -euo pipefail
+tools=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$1"; build_dir=$(cd "$1" && pwd); loader=$2; shift 2
+if [ "$loader" = wow64 ] && [ ! -e /.kv-wine-root ]; then
+  exec "$tools/wine-root.sh" run "$tools/wine-run.sh" "$build_dir" "$loader" "$@"
+fi
 
 export WINEPREFIX="$build_dir/wineprefix"
 # A prefix that runs in a locale of its own (tools/wine-test-prefix.sh): Wine takes the ANSI and
@@ -15,8 +22,19 @@ export WINEDEBUG=-all
 # as on a Windows that lacks them.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${KV_WINE_DISABLED:+;$KV_WINE_DISABLED=d}"
 case "$loader" in
-  wine64) export WINEARCH=win64; export WINELOADER=/usr/lib/wine/wine64; bin=/usr/lib/wine/wine64 ;;
-  *)      bin=$(command -v wine) ;;
+  wow64)  bin=/usr/lib/x86_64-linux-gnu/wine/wine; server=/usr/lib/x86_64-linux-gnu/wine/wineserver ;;
+  wine64) export WINEARCH=win64; export WINELOADER=/usr/lib/wine/wine64; bin=/usr/lib/wine/wine64; server=wineserver ;;
+  *)      bin=$(command -v wine); server=wineserver ;;
+esac
+case "${1:-}" in
+  --server) shift; exec "${WINESERVER:-$server}" "$@" ;;
+  --describe)
+    # A 64-bit loader that runs the 32-bit programs runs them in WoW64 mode.
+    # (ELF class byte 2: 64-bit). The machine's wine script starts /usr/lib/wine/wine.
+    elf=$bin; [ "$loader" != wine ] || elf=/usr/lib/wine/wine
+    kind=32-bit; [ "$(od -An -tu1 -j4 -N1 "$elf" | tr -d ' ')" = 2 ] && kind=WoW64
+    where="the machine's"; [ "$loader" != wow64 ] || where="in the private root ${KV_WINE_ROOT_ENTERED:-}"
+    echo "$("$bin" --version | sed 's/^wine-/Wine /'), $kind, $where"; exit 0 ;;
 esac
 # Windows that tests create need an X display; without one use the display the test runner started.
 if [ -z "${DISPLAY:-}" ] && [ -f "$build_dir/.display" ]; then export DISPLAY=$(cat "$build_dir/.display"); fi
@@ -51,7 +69,7 @@ fi
 # When this start made a new server (exit 0; 2 means one runs), the first program of the prefix
 # starts the boot services, which would inherit this command's output and hold a pipe open for
 # ever (`... | tail` would never end): a detached program starts them first.
-if wineserver -p </dev/null >/dev/null 2>&1; then
+if "${WINESERVER:-$server}" -p </dev/null >/dev/null 2>&1; then
   "$bin" cmd /c exit </dev/null >/dev/null 2>&1 || true
 fi
 exec "$bin" "$@"

@@ -3,11 +3,12 @@
 # test runs under it.
 # Usage: wine-test-prefix.sh start DIR LOADER SETTING   creates DIR/wineprefix once, applies the
 #                                                       setting and checks what Windows reports
-#        wine-test-prefix.sh stop DIR                   ends the prefix's wineserver
+#        wine-test-prefix.sh stop DIR LOADER            ends the prefix's wineserver
 # SETTING is a Windows version that winecfg knows (winxp, win10, ...) or a locale of this machine
-# (ja_JP.UTF-8, ...). Windows XP as the installer's users have it is 32-bit: where the loader is
-# 32-bit Wine the prefix for winxp is a 32-bit one, and a 64-bit prefix (wine64) reports winxp64
-# instead. Wine takes the ANSI and OEM code pages from the locale at every start, so the locale is
+# (ja_JP.UTF-8, ...; in the private root, one of its own). Windows XP as the installer's users have
+# it is 32-bit: where the loader is the machine's 32-bit Wine the prefix for winxp is a 32-bit one.
+# A WoW64 Wine (wow64) has no 32-bit prefix and its winecfg no winxp: its prefix, like a wine64
+# one, reports winxp64 (Windows XP x64, 5.2) instead. Wine takes the ANSI and OEM code pages from the locale at every start, so the locale is
 # kept in DIR/.locale, which tools/wine-run.sh applies to every program of the prefix. DIR lies in
 # a build tree, whose X display it uses when none is given. Programs run in the prefix through
 # tools/wine-run.sh DIR LOADER ...
@@ -16,7 +17,7 @@ tools=$(cd "$(dirname "$0")" && pwd)
 cmd=$1; mkdir -p "$2"; dir=$(cd "$2" && pwd)
 
 case "$cmd" in
-  stop) WINEPREFIX="$dir/wineprefix" wineserver -k 2>/dev/null || true; exit 0 ;;
+  stop) [ ! -d "$dir/wineprefix" ] || "$tools/wine-run.sh" "$dir" "$3" --server -k 2>/dev/null || true; exit 0 ;;
   start) ;;
   *) sed -n '4,6p' "$0" >&2; exit 2 ;;
 esac
@@ -37,7 +38,8 @@ case "$setting" in
       C.*) expected="1252 437" ;;
       *) expected="" ;;
     esac
-    locale -a 2>/dev/null | grep -qix "${setting/UTF-8/utf-\\?8}" ||
+    known=$(if [ "$loader" = wow64 ]; then "$tools/wine-root.sh" run locale -a; else locale -a; fi 2>/dev/null)
+    grep -qix "${setting/UTF-8/utf-\\?8}" <<<"$known" ||
       { echo "the locale $setting is missing: tools/setup-debian.sh generates it" >&2; exit 1; }
     echo "$setting" >"$dir/.locale"
     # Tahoma has no CJK letters: Windows draws them from the fonts linked to it, first MS UI
@@ -52,7 +54,7 @@ case "$setting" in
   *)
     version=$setting
     case "$version:$loader" in
-      winxp:wine64) version=winxp64 ;;
+      winxp:wine64 | winxp:wow64) version=winxp64 ;;
       winxp:*) [ -f "$dir/wineprefix/system.reg" ] || export WINEARCH=win32 ;;
     esac
     # What cmd's "ver" prints for each version (Wine's version table).

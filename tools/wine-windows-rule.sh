@@ -12,20 +12,31 @@ mkdir -p "$1"; build_dir=$(cd "$1" && pwd); loader=$2; shift 2
 rule_dir=$build_dir/windows-rule
 mkdir -p "$rule_dir/bin"
 
-# The 64-bit server serves 32-bit and 64-bit programs alike, and Debian's wine64 always has it.
-server=/usr/lib/wine/wineserver64
 library=$rule_dir/refuse-readonly.so
 source=$tools/windows-rule/refuse-readonly.c
+# Built with the machine's gcc, also for the private root's server: a library linked against an
+# older C library loads with a newer one.
+if [ ! -e /.kv-wine-root ]; then
+  (
+    flock 9
+    if [ ! -f "$library" ] || [ "$source" -nt "$library" ]; then
+      gcc -shared -fPIC -O2 -Wall -o "$library.tmp" "$source" -ldl && mv "$library.tmp" "$library"
+    fi
+  ) 9>"$rule_dir/.build.lock"
+  # The rest runs where that Wine is (tools/wine-run.sh).
+  if [ "$loader" = wow64 ]; then exec "$tools/wine-root.sh" run "$0" "$build_dir" "$loader" "$@"; fi
+fi
+# The 64-bit server serves 32-bit and 64-bit programs alike; Debian's wine64 always has it.
+case "$loader" in
+  wow64) server=/usr/lib/x86_64-linux-gnu/wine/wineserver ;;
+  *) server=/usr/lib/wine/wineserver64 ;;
+esac
 (
   flock 9
-  if [ ! -f "$library" ] || [ "$source" -nt "$library" ]; then
-    gcc -shared -fPIC -O2 -Wall -o "$library.tmp" "$source" -ldl && mv "$library.tmp" "$library"
-  fi
   wrapper=$rule_dir/bin/wineserver
-  if [ ! -x "$wrapper" ]; then
-    printf '#!/bin/sh\nLD_PRELOAD="%s" exec %s -p0 "$@"\n' "$library" "$server" > "$wrapper.tmp"
-    chmod +x "$wrapper.tmp" && mv "$wrapper.tmp" "$wrapper"
-  fi
+  printf '#!/bin/sh\nLD_PRELOAD="%s" exec %s -p0 "$@"\n' "$library" "$server" > "$wrapper.tmp"
+  chmod +x "$wrapper.tmp"
+  cmp -s "$wrapper.tmp" "$wrapper" && rm "$wrapper.tmp" || mv "$wrapper.tmp" "$wrapper"
 ) 9>"$rule_dir/.build.lock"
 
 # Wine starts a missing server from its own folder, without the library: the server is started

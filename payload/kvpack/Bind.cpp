@@ -13,6 +13,7 @@
 #include "platform/Resources.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Streaming.h"
 #include "rtl/Streams.h"
@@ -118,7 +119,7 @@ void RestoreLayout(const std::string& pending, const PeImage& templatePe, const 
         }
     }  // unmapped before it is written again
     rtl::TFileStream file(pending, rtl::FileMode::Create);
-    file.WriteBuffer(restored.data(), static_cast<int32_t>(restored.size()));
+    file.WriteBuffer(restored.data(), rtl::Int32Size(restored.size()));
 }
 
 // The written file as the installer will see it. It is loaded only while it is checked, so that
@@ -142,7 +143,7 @@ void BindResource(const std::string& templateFile, const char* name, const rtl::
     const Resources before = TemplateResources(templateFile, pe, name);
     const std::vector<platform::ResourceChange> changes = Changes(before, name, bytes);
     rtl::ReplaceFileContents(
-        outFile, [&image](rtl::TStream& out) { out.WriteBuffer(image.data(), static_cast<int32_t>(image.size())); },
+        outFile, [&image](rtl::TStream& out) { out.WriteBuffer(image.data(), rtl::Int32Size(image.size())); },
         [&](const std::string& pending) {
             if (!platform::Resources().updateFileResources(pending, changes))
                 throw rtl::Exception(rtl::Format(consts::SUpdateFailed, outFile));

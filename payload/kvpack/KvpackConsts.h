@@ -37,6 +37,8 @@ inline constexpr char SCodePageLicenseLine[] =
     "Windows whose ANSI code page is that one";
 inline constexpr char SNotAProgram[] = "%s is not a Windows program";
 inline constexpr char SUninstallerWritten[] = "%s: the uninstaller, %s bytes";
+inline constexpr char SOutOfMemory[] =
+    "Out of memory: kvpack holds the whole payload in memory, and bind and build a copy of the installer too";
 inline constexpr char SPayloadResource[] = "INSTALL_DATA";
 inline constexpr char SUninstallerResource[] = "UNINSTALL";
 inline constexpr char SPayloadResourceFileName[] = "install_data";

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "platform/Text.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 #include "rtl/ObjectText.h"
 #include "rtl/ReplaceFile.h"
 #include "rtl/Paths.h"
@@ -94,7 +96,7 @@ void Extract(const Arguments& args) {
 // Build outputs are written all or nothing: a cut file newer than its inputs would pass for
 // up to date in the next build.
 void SaveBytes(const std::string& path, const void* bytes, size_t size) {
-    rtl::ReplaceFileContents(path, [&](rtl::TStream& out) { out.WriteBuffer(bytes, static_cast<int32_t>(size)); });
+    rtl::ReplaceFileContents(path, [&](rtl::TStream& out) { out.WriteBuffer(bytes, rtl::Int32Size(size)); });
 }
 
 // The resource compiler would copy data.res with its 16-bit header into RCDATA; the installer
@@ -107,8 +109,8 @@ void Stream(const Arguments& args) {
 // A window's text description as the component stream that the program binds as its resource.
 void Form(const Arguments& args) {
     rtl::TFileStream in(args[0], rtl::FileMode::OpenReadShared);
-    std::string text(static_cast<size_t>(in.Size()), '\0');
-    in.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
+    std::string text(static_cast<size_t>(rtl::Int32Size(static_cast<uint64_t>(in.Size()))), '\0');
+    in.ReadBuffer(text.data(), rtl::Int32Size(text.size()));
     rtl::TMemoryStream stream;
     rtl::ObjectTextToBinary(text, stream);
     SaveBytes(args[1], stream.Memory(), stream.Bytes().size());
@@ -178,6 +180,10 @@ int main(int argc, char** argv) {
     try {
         kvpack::Run(kvpack::Arguments(argv + 1, argv + argc));
         return 0;
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", kvpack::consts::SOutOfMemory);
+        return 1;
     } catch (const std::exception& e) {
         std::fflush(stdout);
         std::fputs(e.what(), stderr);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -115,7 +116,9 @@ bool UpdateFileResources(const std::string& file, const std::vector<ResourceChan
     ResourceUpdate update(file);
     if (!update.Get()) return false;
     for (const ResourceChange& change : changes)
-        if (!UpdateResourceA(update.Get(), ResourceIdArgument(change.type), ResourceIdArgument(change.name),
+        // A resource's size is a 32-bit field: a larger one is refused, not cut.
+        if (change.size > INT32_MAX ||
+            !UpdateResourceA(update.Get(), ResourceIdArgument(change.type), ResourceIdArgument(change.name),
                              change.language, const_cast<uint8_t*>(change.data), static_cast<DWORD>(change.size)))
             return false;
     return update.Commit();

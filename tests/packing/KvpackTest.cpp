@@ -350,6 +350,20 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
     test::WriteWholeFile(signedExe, image);
     // A file that Windows takes for a serial port (COM and a superscript one), where the file system has it.
     tree.Add("\\BadData\\common\\COM\xB9.txt", "");
+    // A file of 2 GiB, more than a payload's 32-bit sizes hold, made without writing it: its end
+    // is moved there, which leaves a sparse file on the Unix side.
+    tree.Add("\\HugeData\\common\\huge.bin", "");
+    {
+        HANDLE huge = CreateFileA(tree.Path("\\HugeData\\common\\huge.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(huge, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER end;
+        end.QuadPart = int64_t{1} << 31;
+        EXPECT_TRUE(SetFilePointerEx(huge, end, nullptr, FILE_BEGIN) && SetEndOfFile(huge));
+        CloseHandle(huge);
+    }
+    const std::string tooLarge =
+        "Cannot pack file " + tree.Path("\\HugeData\\common\\huge.bin") + ": files of 2 GB or more do not fit the payload";
     const std::string readOnlyOut = tree.Path("\\readonly.exe");
     test::WriteWholeFile(readOnlyOut, "old installer");
     platform::Files().setAttributes(readOnlyOut, platform::attr::ReadOnly);
@@ -394,6 +408,9 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
          "Invalid file name in payload: \\common\\COM\xB9.txt"},
         {{"build", tree.Path("\\BadData"), tree.Path("\\license.txt"), InstallExe(), out},
          "Invalid file name in payload: \\common\\COM\xB9.txt"},
+        // A tree that one payload cannot hold: refused by the file, its content never read.
+        {{"pack", tree.Path("\\HugeData"), tree.Path("\\license.txt"), out}, tooLarge},
+        {{"build", tree.Path("\\HugeData"), tree.Path("\\license.txt"), InstallExe(), out}, tooLarge},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
@@ -407,3 +424,41 @@ TEST(KvpackBind, RefusesWhatWouldNotMakeAnInstallerAndLeavesTheOutputAlone) {
     }
     EXPECT_EQ(test::ReadWholeFile(readOnlyOut), "old installer");
 }
+
+#ifdef KV_WIN64_TREE
+// The 64-bit build of the same sources (tools/common.sh builds it beside this tree): its kvpack
+// packs the bytes that this one packs, and either kvpack binds an installer of either bitness to
+// the bytes that the kvpack of the installer's own bitness gives.
+TEST(KvpackAcrossBitness, PacksAndBindsTheSameBytesAsTheSameBitness) {
+    const std::string kvpack32 = test::ExecutableFolder() + "kvpack.exe", install32 = InstallExe();
+    const std::string kvpack64 = std::string(KV_WIN64_TREE) + "\\kvpack.exe";
+    const std::string install64 = std::string(KV_WIN64_TREE) + "\\install.exe";
+    DataTree tree;
+    SampleTree(tree);
+    const auto run = [](const std::string& kvpack, const std::vector<std::string>& args) {
+        std::string line = Quote(kvpack);
+        for (const std::string& a : args) line += " " + Quote(a);
+        const test::ChildResult result = test::RunChild(line);
+        EXPECT_EQ(result.exitCode, 0u) << line << "\n" << result.err;
+    };
+    run(kvpack32, {"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data32.res")});
+    run(kvpack64, {"pack", tree.Path("\\Data"), tree.Path("\\license.txt"), tree.Path("\\data64.res")});
+    const std::string res = test::ReadWholeFile(tree.Path("\\data32.res"));
+    EXPECT_GT(res.size(), 22u);
+    EXPECT_TRUE(test::ReadWholeFile(tree.Path("\\data64.res")) == res);
+
+    struct Bind {
+        const std::string& installer;
+        const std::string& sameBitness;
+        const std::string& otherBitness;
+    };
+    for (const Bind& b : {Bind{install32, kvpack32, kvpack64}, Bind{install64, kvpack64, kvpack32}}) {
+        SCOPED_TRACE(b.installer);
+        run(b.sameBitness, {"bind", b.installer, tree.Path("\\data32.res"), tree.Path("\\same.exe")});
+        run(b.otherBitness, {"bind", b.installer, tree.Path("\\data32.res"), tree.Path("\\other.exe")});
+        const std::string same = test::ReadWholeFile(tree.Path("\\same.exe"));
+        EXPECT_GT(same.size(), test::ReadWholeFile(b.installer).size() / 2);
+        EXPECT_TRUE(test::ReadWholeFile(tree.Path("\\other.exe")) == same);
+    }
+}
+#endif

@@ -11,6 +11,7 @@
 #include "platform/Seam.h"
 #include "rtl/Exceptions.h"
 #include "tests/packing/PackingFixture.h"
+#include "tests/payload/AllocationProbe.h"
 
 using packing_test::DataTree;
 using payload::TFileCollection;
@@ -173,6 +174,52 @@ TEST(ReadFromDisk, FilesOf2GiBOrMoreAreRefusedByName) {
             EXPECT_EQ(e.Message(), "Cannot pack file " + tree.Path("\\common\\huge.bin") +
                                        ": files of 2 GB or more do not fit the payload");
         }
+    }
+}
+
+// Each file under 2 GB, but together more than one payload holds: the file that would not fit is
+// refused before its content is read, and with it the scan. The seek to the end of the second
+// file reports its length, as in the test above.
+TEST(ScanRootFolder, ATreeLargerThanOnePayloadIsRefusedByTheFileThatWouldNotFit) {
+    DataTree tree;
+    tree.Add("\\first.txt", std::string(1000, 'a'));  // the root's files come first
+    tree.Add("\\common\\second.bin", "x");
+    using platform::Files;
+    auto& seek = Files().seek;
+    int ends = 0;
+    platform::ScopedOverride large(seek, decltype(Files().seek)(nullptr));
+    seek = [&large, &ends](platform::Handle h, int64_t distance, platform::SeekOrigin origin) -> int64_t {
+        if (origin == platform::SeekOrigin::End && ++ends == 2) return 2147483000;
+        return large.Original()(h, distance, origin);
+    };
+    TFileCollection files;
+    try {
+        Scan(files, tree.Root());
+        ADD_FAILURE() << "packed";
+    } catch (const rtl::EReadError& e) {
+        EXPECT_EQ(e.Message(), "Cannot pack file " + tree.Path("\\common\\second.bin") +
+                                   ": with its 2147483000 bytes the payload would pass 2147483647 bytes, the "
+                                   "most that one payload holds");
+    }
+    EXPECT_EQ(ends, 2);
+}
+
+// Memory that runs out while the tree is read: the file whose content does not fit is named, with
+// the limit, instead of a bare std::bad_alloc.
+TEST(ScanRootFolder, MemoryThatRunsOutIsReportedByTheFileThatWouldNotFit) {
+    DataTree tree;
+    tree.Add("\\first.txt", std::string(1000, 'a'));
+    tree.Add("\\common\\large.bin", std::string(300000, 'b'));
+    TFileCollection files;
+    try {
+        test::AllocationLimit memory(200000);
+        Scan(files, tree.Root());
+        ADD_FAILURE() << "packed";
+    } catch (const rtl::EReadError& e) {
+        EXPECT_EQ(e.Message(), "Cannot pack file " + tree.Path("\\common\\large.bin") +
+                                   ": out of memory for its 300000 bytes with 1000 bytes of the payload held; "
+                                   "packing holds the whole payload in memory, which a 32-bit program has at "
+                                   "most 2 GB of (the 32-bit kvpack 4 GB on 64-bit Windows)");
     }
 }
 

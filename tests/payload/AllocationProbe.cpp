@@ -1,14 +1,17 @@
 #include "tests/payload/AllocationProbe.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
 namespace {
 bool g_watching = false;
 size_t g_largest = 0;
+size_t g_limit = SIZE_MAX;
 
 void* Allocate(size_t size) {
     if (g_watching && size > g_largest) g_largest = size;
+    if (size > g_limit) throw std::bad_alloc();
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
@@ -30,5 +33,8 @@ AllocationProbe::AllocationProbe() {
 }
 AllocationProbe::~AllocationProbe() { g_watching = false; }
 size_t AllocationProbe::Largest() const { return g_largest; }
+
+AllocationLimit::AllocationLimit(size_t maxBytes) { g_limit = maxBytes; }
+AllocationLimit::~AllocationLimit() { g_limit = SIZE_MAX; }
 
 }  // namespace test

@@ -1,5 +1,6 @@
 // Damaged input: cut short anywhere, mutated at random, or claiming lengths it cannot hold. The
-// reader must fail with one of the format's messages, never crash, hang or allocate wildly.
+// reader must fail with one of the format's messages, never crash, hang or allocate wildly. And
+// the writer, short of memory, names the file it could not write.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -7,6 +8,8 @@
 
 #include "payload/InstTypes.h"
 #include "rtl/Exceptions.h"
+#include "rtl/Streaming.h"
+#include "rtl/Streams.h"
 #include "tests/payload/AllocationProbe.h"
 #include "tests/payload/StreamBytes.h"
 
@@ -122,5 +125,19 @@ TEST(ReaderRobustness, HugeLengthsFailBeforeAnythingOfThatSizeIsAllocated) {
         test::AllocationProbe probe;
         EXPECT_EQ(test::LoadError(c.stream), c.message);
         EXPECT_LT(probe.Largest(), 64u * 1024u);
+    }
+}
+
+TEST(WriterRobustness, AFileWhoseCopyFindsNoMemoryIsNamed) {
+    TInstallerData data(nullptr);
+    test::AddFile(data.Files(), "\\common\\large.bin", 300000, 745366348, 32);
+    rtl::TMemoryStream out;
+    try {
+        test::AllocationLimit memory(200000);
+        rtl::WriteComponentStream(out, data);
+        ADD_FAILURE() << "written";
+    } catch (const rtl::EWriteError& e) {
+        EXPECT_EQ(e.Message(), "Cannot write \\common\\large.bin into the payload: out of memory for the copy of its "
+                               "300000 bytes that the stream writer makes");
     }
 }

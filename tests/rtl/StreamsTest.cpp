@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "platform/Seam.h"
 #include "rtl/Exceptions.h"
+#include "rtl/Int32Size.h"
 #include "rtl/StringList.h"
 #include "rtl/Streams.h"
 #include "tests/support/TempDir.h"
@@ -73,4 +74,18 @@ TEST(StringList, FileRoundTripUsesCrLfAndTheLineRule) {
     EXPECT_EQ(back.Lines(), list.Lines());
     EXPECT_EQ(back.IndexOf("THIRD"), 2);
     EXPECT_EQ(back.IndexOf("second"), -1);
+}
+
+// A size narrowed to the 32 bits of a length field or a platform call is checked, never cut.
+TEST(Int32Size, TakesUpTo2147483647BytesAndRefusesMore) {
+    EXPECT_EQ(rtl::Int32Size(0), 0);
+    EXPECT_EQ(rtl::Int32Size(2147483647u), 2147483647);
+    for (uint64_t size : {uint64_t{2147483648u}, uint64_t{4294967296u} + 5}) {
+        try {
+            rtl::Int32Size(size);
+            ADD_FAILURE() << size << " taken";
+        } catch (const rtl::EWriteError& e) {
+            EXPECT_EQ(e.Message(), std::to_string(size) + " bytes do not fit a 32-bit size, which holds at most 2147483647");
+        }
+    }
 }
