@@ -3,6 +3,7 @@
 
 #include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
+#include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "platform/Files.h"
@@ -14,8 +15,6 @@
 namespace hosts {
 namespace {
 
-constexpr char IncludePrefix[] = ":Include ";
-
 // Copies into the IDE's Help folder. The source goes only once its copy is there, so a refused
 // copy leaves the user the file in the install folder.
 void MoveHelpFile(const std::string& from, const std::string& to) {
@@ -26,10 +25,7 @@ void MoveHelpFile(const std::string& from, const std::string& to) {
 // Replaces the file's content with the lines, each followed by CR LF, all or nothing, so that a
 // failed write never leaves the IDE's contents truncated.
 void ReplaceContents(const rtl::TStringList& lines, const std::string& path) {
-    const std::string text = rtl::JoinLinesCrLf(lines.Lines());
-    rtl::ReplaceFileContents(path, [&text](rtl::TStream& file) {
-        file.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
-    });
+    rtl::ReplaceFileBytes(path, rtl::JoinLinesCrLf(lines.Lines()));
 }
 
 void AddInclude(rtl::TStringList& contents, const std::string& include) {
@@ -45,22 +41,21 @@ void AddInclude(rtl::TStringList& contents, const std::string& include) {
 
 void InstallHelp(IInstallationView& view) {
     const HostInfo& host = SelectedHost();
-    const std::string ideHelp = rtl::FolderPlus(HostRootPath, "\\Help");
     const std::string installHelp = rtl::FolderPlus(InstallPath, "\\Help");
     const std::string suite = host.SuiteHelpName;
 
-    const std::string contentsFile = rtl::PathInFolder(ideHelp, host.HostHelpContents);
+    const std::string contentsFile = IdeHelpContentsFile();
     if (!rtl::FileExists(contentsFile)) return;
 
-    MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".cnt"), rtl::PathInFolder(ideHelp, suite + ".cnt"));
-    const std::string installedHelpFile = rtl::PathInFolder(ideHelp, suite + ".hlp");
+    MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".cnt"), InstalledSuiteContentsFile());
+    const std::string installedHelpFile = InstalledSuiteHelpFile();
     view.SetInstalledHelpFile(installedHelpFile);
     MoveHelpFile(rtl::PathInFolder(installHelp, suite + ".hlp"), installedHelpFile);
     platform::Files().removeDirectory(installHelp);  // only an emptied folder goes
 
     rtl::TStringList contents;
     contents.LoadFromFile(contentsFile);
-    AddInclude(contents, IncludePrefix + suite + ".cnt");
+    AddInclude(contents, SuiteIncludeLine());
     ReplaceContents(contents, contentsFile);
 
     WriteProductValue(msg::HelpFileValue, installedHelpFile, host.HostName);

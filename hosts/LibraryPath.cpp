@@ -1,5 +1,6 @@
 #include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
+#include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SearchPathList.h"
@@ -44,7 +45,7 @@ void RegisterLibraryPath() {
         RemoveFirst(entries, old);
         RemoveFirst(entries, ApplyHostMacro(old));
     }
-    entries.Add(ApplyHostMacro(rtl::FolderPlus(InstallPath, msg::LibSuffix)));
+    entries.Add(SuiteLibraryEntry());
 
     WriteProductValue(msg::PathValue, InstallPath, host.HostName);
     reg.WriteString(msg::SearchPathValue, JoinSearchPath(entries.Lines()));

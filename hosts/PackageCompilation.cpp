@@ -5,6 +5,7 @@
 #include "hosts/CompileMessages.h"
 #include "hosts/ConsoleBatch.h"
 #include "hosts/HostSelection.h"
+#include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/RebuildBatch.h"
@@ -20,11 +21,8 @@
 namespace hosts {
 namespace {
 
-// Where the run-time binary ends up and where the design-time one must stay; relative to
-// InstallPath, the current folder while compiling.
-std::string SystemRtmBinary(const HostInfo& host, const std::string& systemFolder) {
-    return rtl::PathInFolder(systemFolder, host.RtmPackageBinary);
-}
+// Where the design-time binary must stay; relative to InstallPath, the current folder while
+// compiling.
 std::string LibDtmBinary(const HostInfo& host) { return rtl::PathInFolder("Lib", host.DtmPackageBinary); }
 
 void SaveLines(std::vector<std::string> lines, const std::string& path) {
@@ -70,7 +68,7 @@ void CompilePackages(IInstallationView& view) {
 
     files.setCurrentDirectory(InstallPath);
     // Binaries of an earlier installation must not pass for this compilation's result.
-    files.deleteFile(SystemRtmBinary(host, GetSystemFolder()));
+    files.deleteFile(SystemRuntimePackage(GetSystemFolder()));
     files.deleteFile(LibDtmBinary(host));
 
     SaveRebuildBatch(host, {InstallPath, HostRootPath, GetSystemFolder()}, compile::BatchFileName);
@@ -78,7 +76,7 @@ void CompilePackages(IInstallationView& view) {
     platform::Ui().bringApplicationToFront();
 
     const std::string systemFolder = GetSystemFolder();
-    if (rtl::FileExists(SystemRtmBinary(host, systemFolder)) && rtl::FileExists(LibDtmBinary(host))) {
+    if (rtl::FileExists(SystemRuntimePackage(systemFolder)) && rtl::FileExists(LibDtmBinary(host))) {
         view.SetCompilingState(CheckState::Checked);
         return;
     }

@@ -1,11 +1,11 @@
 #include "hosts/HostMessages.h"
 #include "hosts/HostSelection.h"
+#include "hosts/IntegrationPlaces.h"
 #include "hosts/IntegrationSteps.h"
 #include "hosts/ProductRecord.h"
 #include "hosts/SuiteConstants.h"
 #include "hosts/UserSettings.h"
 #include "rtl/Backslash.h"
-#include "rtl/Format.h"
 #include "rtl/Registry.h"
 #include "rtl/TextRules.h"
 
@@ -43,8 +43,7 @@ void RegisterPackage() {
             // A snapshot first, so that deleting does not disturb the walk over the values.
             for (const std::string& name : reg.GetValueNames())
                 if (IsSuitePackageEntry(name)) reg.DeleteValue(name);  // a value that stays is no reason to stop
-            reg.WriteString(ApplyHostMacro(rtl::Format(msg::PackageEntryFormat, InstallPath, host.DtmPackageBinary)),
-                            PackageDescription());
+            reg.WriteString(SuitePackageEntry(), PackageDescription());
         }
     }
     WriteProductValue(msg::VersionValue, SuiteVersion(), host.HostName);

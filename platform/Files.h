@@ -26,6 +26,8 @@ enum class SeekOrigin { Begin = 0, Current = 1, End = 2 };
 struct FindData {
     std::string name;
     uint32_t attributes = 0;
+    uint64_t size = 0;
+    uint64_t lastWrite = 0;  // FILETIME, in 100 ns units since 1601 (UTC)
 };
 
 struct FileApi {
@@ -62,6 +64,14 @@ struct FileApi {
     std::function<bool(const std::string& path)> setCurrentDirectory;
     std::function<std::string()> getCurrentDirectory;
     std::function<std::string()> getSystemDirectory;  // GetSystemDirectoryA into 1024 characters
+    // SHGetFolderPathA(CSIDL_PROGRAM_FILES): the Program Files folder as this process sees it
+    // (C:\Program Files (x86) for a 32-bit program on 64-bit Windows); empty when unknown.
+    std::function<std::string()> getProgramFilesFolder;
+    // GetTempPathA: the temporary folder of the process's user, with its trailing backslash.
+    std::function<std::string()> getTempFolder;
+    // MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT): the file, or an empty folder, goes
+    // at the next start of Windows, in the order asked. Needs administrator rights.
+    std::function<bool(const std::string& path)> deleteAtRestart;
     std::function<std::string()> getModuleFileName;   // the running executable's full path
     // GetShortPathNameA: the path by the short 8.3 names of its components, which use only the
     // OEM code page's letters; empty when the path does not exist or cannot be shortened.

@@ -27,6 +27,17 @@ struct ProcessApi {
     // waited for, without the shell's own error boxes; true when the shell started the program it
     // associates with the document's type.
     std::function<bool(const std::string& document)> openDocument;
+
+    // A program that waits for this one to end: inheritableSelfHandle makes (once) a handle to
+    // this process that may only be waited on and that a program started by startInheriting
+    // inherits with the same value; 0 when it cannot be made. startInheriting starts application
+    // with commandLine in folder, inheriting it, not waited for; true when started. In the program
+    // started, waitForInherited waits without a time limit until the process of that handle has
+    // ended; false when the value is no handle to wait on.
+    std::function<uint64_t()> inheritableSelfHandle;
+    std::function<bool(const std::string& application, const std::string& commandLine, const std::string& folder)>
+        startInheriting;
+    std::function<bool(uint64_t handle)> waitForInherited;
 };
 
 ProcessApi& Processes();

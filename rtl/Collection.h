@@ -26,6 +26,7 @@ public:
         items_.push_back(CreateItem());
         return *items_.back();
     }
+    void Delete(int index) { items_.erase(items_.begin() + index); }
     void Clear() { items_.clear(); }
 
 protected:

@@ -99,9 +99,29 @@ std::string TRegistry::ReadString(const std::string& name) {
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
-    const uint32_t size = static_cast<uint32_t>(value.size() + 1);  // with its NUL
-    if (!current_ ||
-        Api().setValue(current_, name, platform::regtype::Sz, value.c_str(), size) != platform::regerr::Success)
+    WriteValue(name, {platform::regtype::Sz, value + '\0'});  // with its NUL
+}
+
+void TRegistry::WriteInteger(const std::string& name, uint32_t value) {
+    WriteValue(name, {platform::regtype::DWord, std::string(reinterpret_cast<const char*>(&value), sizeof value)});
+}
+
+RegistryValue TRegistry::ReadValue(const std::string& name) {
+    RegistryValue value;
+    uint32_t size = 0;
+    if (!current_ || Api().queryValue(current_, name, &value.type, nullptr, &size) != platform::regerr::Success)
+        return {};
+    value.data.resize(size);
+    uint32_t got = size;
+    if (size > 0 && Api().queryValue(current_, name, &value.type, &value.data[0], &got) != platform::regerr::Success)
+        throw ERegistryException(Format(consts::SRegGetDataFailed, name));
+    value.data.resize(got < size ? got : size);
+    return value;
+}
+
+void TRegistry::WriteValue(const std::string& name, const RegistryValue& value) {
+    if (!current_ || Api().setValue(current_, name, value.type, value.data.data(),
+                                    static_cast<uint32_t>(value.data.size())) != platform::regerr::Success)
         throw ERegistryException(Format(consts::SRegSetDataFailed, name));
 }
 
@@ -116,6 +136,14 @@ std::vector<std::string> TRegistry::GetValueNames() {
         return names;
     std::string name;
     for (uint32_t i = 0; i < count && Api().enumValue(current_, i, &name) == platform::regerr::Success; ++i)
+        names.push_back(name);
+    return names;
+}
+
+std::vector<std::string> TRegistry::GetKeyNames() {
+    std::vector<std::string> names;
+    std::string name;
+    for (uint32_t i = 0; current_ && Api().enumKey(current_, i, &name) == platform::regerr::Success; ++i)
         names.push_back(name);
     return names;
 }

@@ -8,6 +8,16 @@
 
 namespace rtl {
 
+// A value as the registry stores it: its type and its bytes (a string's with its NUL). Type
+// None stands for a value that is not there.
+struct RegistryValue {
+    uint32_t type = platform::regtype::None;
+    std::string data;
+    bool Exists() const { return type != platform::regtype::None; }
+    bool operator==(const RegistryValue& o) const { return type == o.type && data == o.data; }
+    bool operator!=(const RegistryValue& o) const { return !(*this == o); }
+};
+
 class TRegistry {
 public:
     // The per-user root (platform/Users.h) unless another root is chosen.
@@ -34,8 +44,17 @@ public:
     // Stores REG_SZ, the text and its NUL; ERegistryException when the system refuses.
     void WriteString(const std::string& name, const std::string& value);
     bool DeleteValue(const std::string& name);
+    // Stores a REG_DWORD; ERegistryException as WriteString.
+    void WriteInteger(const std::string& name, uint32_t value);
+    // The value of any type as stored; type None when it is missing or no key is open.
+    // ERegistryException "Failed to get data for '%s'" when it cannot be read.
+    RegistryValue ReadValue(const std::string& name);
+    // Stores the type and bytes as given; ERegistryException as WriteString.
+    void WriteValue(const std::string& name, const RegistryValue& value);
     // The open key's value names in the registry's enumeration order.
     std::vector<std::string> GetValueNames();
+    // The open key's subkey names in the same way.
+    std::vector<std::string> GetKeyNames();
 
 private:
     // The key a path starts from.

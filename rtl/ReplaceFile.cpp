@@ -4,6 +4,7 @@
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 
 namespace rtl {
 namespace {
@@ -53,6 +54,10 @@ void ReplaceFileContents(const std::string& path, const std::function<void(TStre
     pending.Close();
     if (finish) finish(pending.Path());
     pending.Commit();
+}
+
+void ReplaceFileBytes(const std::string& path, const void* data, size_t size) {
+    ReplaceFileContents(path, [data, size](TStream& file) { file.WriteBuffer(data, Int32Size(size)); });
 }
 
 }  // namespace rtl

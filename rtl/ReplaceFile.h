@@ -40,5 +40,10 @@ private:
 // target's place; what it raises also leaves the target as it was.
 void ReplaceFileContents(const std::string& path, const std::function<void(TStream&)>& write,
                          const std::function<void(const std::string& pendingPath)>& finish = {});
+// The same with the bytes to write.
+void ReplaceFileBytes(const std::string& path, const void* data, size_t size);
+inline void ReplaceFileBytes(const std::string& path, const std::string& bytes) {
+    ReplaceFileBytes(path, bytes.data(), bytes.size());
+}
 
 }  // namespace rtl

@@ -6,6 +6,7 @@
 #include "rtl/Consts.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "rtl/Int32Size.h"
 
 namespace rtl {
 
@@ -136,5 +137,15 @@ platform::FileHandle OpenFile(const std::string& path, FileMode mode) {
 }  // namespace
 
 TFileStream::TFileStream(const std::string& path, FileMode mode) : THandleStream(OpenFile(path, mode)) {}
+
+std::string ReadFileBytes(const std::string& path) {
+    TFileStream file(path, FileMode::OpenReadShared);
+    const int64_t size = file.Size();
+    if (size < 0 || size > kMaxInt32Size) throw EReadError(consts::SReadError);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    file.SetPosition(0);
+    file.ReadBuffer(bytes.data(), static_cast<int32_t>(size));
+    return bytes;
+}
 
 }  // namespace rtl

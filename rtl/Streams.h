@@ -98,4 +98,8 @@ public:
     TFileStream(const std::string& path, FileMode mode);
 };
 
+// A whole file's bytes, read while others may read it too; EFOpenError when it cannot be opened,
+// EReadError "Stream read error" when it cannot be read or is 2 GB or more.
+std::string ReadFileBytes(const std::string& path);
+
 }  // namespace rtl

@@ -1,9 +1,5 @@
 #include "rtl/StringList.h"
 
-#include <limits>
-
-#include "rtl/Consts.h"
-#include "rtl/Exceptions.h"
 #include "rtl/Int32Size.h"
 #include "rtl/Streams.h"
 #include "rtl/TextLines.h"
@@ -17,15 +13,7 @@ int TStringList::IndexOf(const std::string& text) const {
     return -1;
 }
 
-void TStringList::LoadFromFile(const std::string& path) {
-    TFileStream file(path, FileMode::OpenReadShared);
-    int64_t size = file.Size();
-    if (size < 0 || size > std::numeric_limits<int32_t>::max()) throw EReadError(consts::SReadError);
-    std::string text(static_cast<size_t>(size), '\0');
-    file.SetPosition(0);
-    file.ReadBuffer(text.data(), static_cast<int32_t>(size));
-    lines_ = SplitLines(text);
-}
+void TStringList::LoadFromFile(const std::string& path) { lines_ = SplitLines(ReadFileBytes(path)); }
 
 void TStringList::SaveToFile(const std::string& path) const {
     std::string text = JoinLinesCrLf(lines_);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds install.exe and kvpack.exe from this checkout in fresh folders and compares them byte for
-# byte: time stamps, build paths or random bytes in the output would differ. Prints each file's
-# SHA-256 for both builds; exit code 1 when they differ.
+# Builds install.exe, uninstall.exe (which install.exe carries) and kvpack.exe from this checkout
+# in fresh folders and compares them byte for byte: time stamps, build paths or random bytes in
+# the output would differ. Prints each file's SHA-256 for both builds; exit code 1 when they differ.
 # Usage: tools/check-reproducible.sh [--against BUILD_DIR] [WORK_DIR]
 #   default: two fresh builds in folders of different names below WORK_DIR (build/reproducible)
 #   --against: one fresh build, compared with the 32-bit executables of an existing tree (tools/test.sh
@@ -23,14 +23,14 @@ for dir in "${fresh[@]}"; do
   rm -rf "$dir"
   cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686.cmake" \
         -DKV_TESTS=OFF "-DKV_WINE_LOADER=$wine_loader" >/dev/null
-  cmake --build "$dir" -j "$jobs" --target kv_install kvpack >/dev/null
+  cmake --build "$dir" -j "$jobs" --target kv_install kv_uninstall kvpack >/dev/null
 done
 dirs=("${fresh[@]}")
 [ -z "$against" ] || dirs+=("$against")
 status=0
-for exe in install.exe kvpack.exe; do
+for exe in install.exe uninstall.exe kvpack.exe; do
   sha256sum "${dirs[0]}/$exe" "${dirs[1]}/$exe"
   cmp -s "${dirs[0]}/$exe" "${dirs[1]}/$exe" || { echo "$exe differs between the two builds" >&2; status=1; }
 done
-[ $status -eq 0 ] && echo "reproducible: install.exe and kvpack.exe identical in both folders"
+[ $status -eq 0 ] && echo "reproducible: install.exe, uninstall.exe and kvpack.exe identical in both folders"
 exit $status

@@ -52,25 +52,26 @@ PeImage ReadHeaders(const rtl::SharedBytes& image, const std::string& file) {
     return pe;
 }
 
-Resources TemplateResources(const std::string& templateFile, const PeImage& pe) {
+// The template's resources; it must carry the resource to be replaced.
+Resources TemplateResources(const std::string& templateFile, const PeImage& pe, const char* replaced) {
     // A signature covers the resources too: updating them would leave a broken one behind.
     if (pe.certificateTableSize != 0) throw rtl::Exception(rtl::Format(consts::SSignedTemplate, templateFile));
     Resources resources;
     if (!platform::Resources().listFileResources(templateFile, &resources) ||
         !Has(resources, consts::SPayloadResource) || !Has(resources, WizardDescriptions[0]) ||
-        !Has(resources, WizardDescriptions[1]))
+        !Has(resources, WizardDescriptions[1]) || !Has(resources, replaced))
         throw rtl::Exception(rtl::Format(consts::SNotAnInstaller, templateFile));
     return resources;
 }
 
-// The payload takes the place of the first INSTALL_DATA, in its language; any other language's
-// copy goes, so that no lookup can find the old one.
-std::vector<platform::ResourceChange> PayloadChanges(const Resources& resources, const rtl::SharedBytes& stream) {
+// The bytes take the place of the first resource of the name, in its language; any other
+// language's copy goes, so that no lookup can find the old one.
+std::vector<platform::ResourceChange> Changes(const Resources& resources, const char* name, const rtl::SharedBytes& bytes) {
     std::vector<platform::ResourceChange> changes;
     for (const FileResource& r : resources) {
-        if (!IsPayload(r)) continue;
+        if (!IsRcData(r, name)) continue;
         const bool first = changes.empty();
-        changes.push_back({r.type, r.name, r.language, first ? stream.data() : nullptr, first ? stream.size() : 0});
+        changes.push_back({r.type, r.name, r.language, first ? bytes.data() : nullptr, first ? bytes.size() : 0});
     }
     return changes;
 }
@@ -81,15 +82,16 @@ bool SameBytes(const FileResource& a, const FileResource& b) {
     return a.bytes.size == b.bytes.size && std::equal(a.bytes.data.get(), a.bytes.data.get() + a.bytes.size, b.bytes.data.get());
 }
 
-// Every resource but the payload as the template had it, and the payload exactly once.
-bool ResourcesAsIntended(Resources before, Resources after, const rtl::SharedBytes& stream) {
-    const auto payloads = std::count_if(after.begin(), after.end(), IsPayload);
-    const auto payload = std::find_if(after.begin(), after.end(), IsPayload);
-    if (payloads != 1 || payload->bytes.size != stream.size() ||
-        !std::equal(stream.begin(), stream.end(), payload->bytes.data.get()))
+// Every other resource as the template had it, and the replaced one exactly once.
+bool ResourcesAsIntended(Resources before, Resources after, const char* name, const rtl::SharedBytes& bytes) {
+    const auto isReplaced = [name](const FileResource& r) { return IsRcData(r, name); };
+    const auto copies = std::count_if(after.begin(), after.end(), isReplaced);
+    const auto replaced = std::find_if(after.begin(), after.end(), isReplaced);
+    if (copies != 1 || replaced->bytes.size != bytes.size() ||
+        !std::equal(bytes.begin(), bytes.end(), replaced->bytes.data.get()))
         return false;
     for (Resources* list : {&before, &after}) {
-        list->erase(std::remove_if(list->begin(), list->end(), IsPayload), list->end());
+        list->erase(std::remove_if(list->begin(), list->end(), isReplaced), list->end());
         std::sort(list->begin(), list->end(), [](const FileResource& a, const FileResource& b) { return Key(a) < Key(b); });
     }
     return before.size() == after.size() &&
@@ -122,34 +124,54 @@ void RestoreLayout(const std::string& pending, const PeImage& templatePe, const 
 
 // The written file as the installer will see it. It is loaded only while it is checked, so that
 // nothing holds it when it takes the target's place.
-void CheckBound(const std::string& pending, const Resources& before, const rtl::SharedBytes& stream,
+void CheckBound(const std::string& pending, const Resources& before, const char* name, const rtl::SharedBytes& bytes,
                 const PeImage& templatePe, const std::string& outFile) {
     RestoreLayout(pending, templatePe, outFile);
     Resources after;
-    if (!platform::Resources().listFileResources(pending, &after) ||
-        !ResourcesAsIntended(before, after, stream))
+    if (!platform::Resources().listFileResources(pending, &after) || !ResourcesAsIntended(before, after, name, bytes))
         throw rtl::Exception(rtl::Format(consts::SBindNotReadBack, outFile));
     const auto payload = std::find_if(after.begin(), after.end(), IsPayload);
     ReadBack(rtl::SharedBytes(payload->bytes.data, payload->bytes.size));
+}
+
+// A copy of the template whose resource of that name holds the bytes.
+void BindResource(const std::string& templateFile, const char* name, const rtl::SharedBytes& bytes,
+                  const std::string& outFile) {
+    if (rtl::SameText(templateFile, outFile)) throw rtl::Exception(rtl::Format(consts::SOutIsTemplate, outFile));
+    const rtl::SharedBytes image = MapWholeFile(templateFile);
+    const PeImage pe = ReadHeaders(image, templateFile);
+    const Resources before = TemplateResources(templateFile, pe, name);
+    const std::vector<platform::ResourceChange> changes = Changes(before, name, bytes);
+    rtl::ReplaceFileContents(
+        outFile, [&image](rtl::TStream& out) { out.WriteBuffer(image.data(), rtl::Int32Size(image.size())); },
+        [&](const std::string& pending) {
+            if (!platform::Resources().updateFileResources(pending, changes))
+                throw rtl::Exception(rtl::Format(consts::SUpdateFailed, outFile));
+            CheckBound(pending, before, name, bytes, pe, outFile);
+        });
 }
 
 }  // namespace
 
 BindResult BindPayload(const std::string& templateFile, const rtl::SharedBytes& stream, const std::string& outFile) {
     const BindResult result = ReadBack(stream);
-    if (rtl::SameText(templateFile, outFile)) throw rtl::Exception(rtl::Format(consts::SOutIsTemplate, outFile));
-    const rtl::SharedBytes image = MapWholeFile(templateFile);
-    const PeImage pe = ReadHeaders(image, templateFile);
-    const Resources before = TemplateResources(templateFile, pe);
-    const std::vector<platform::ResourceChange> changes = PayloadChanges(before, stream);
-    rtl::ReplaceFileContents(
-        outFile, [&image](rtl::TStream& out) { out.WriteBuffer(image.data(), rtl::Int32Size(image.size())); },
-        [&](const std::string& pending) {
-            if (!platform::Resources().updateFileResources(pending, changes))
-                throw rtl::Exception(rtl::Format(consts::SUpdateFailed, outFile));
-            CheckBound(pending, before, stream, pe, outFile);
-        });
+    BindResource(templateFile, consts::SPayloadResource, stream, outFile);
     return result;
+}
+
+void BindUninstaller(const std::string& templateFile, const std::string& uninstallerFile, const std::string& outFile) {
+    const rtl::SharedBytes program = MapWholeFile(uninstallerFile);
+    PeImage pe;
+    if (!ReadPeImage(program.data(), program.size(), &pe))
+        throw rtl::Exception(rtl::Format(consts::SNotAProgram, uninstallerFile));
+    BindResource(templateFile, consts::SUninstallerResource, program, outFile);
+}
+
+rtl::SharedBytes CarriedUninstaller(const std::string& installerFile) {
+    platform::MappedBytes bytes;
+    if (!platform::Resources().readFileRcData(installerFile, consts::SUninstallerResource, &bytes))
+        throw rtl::Exception(rtl::Format(consts::SNotAnInstaller, installerFile));
+    return rtl::SharedBytes(bytes.data, bytes.size);
 }
 
 }  // namespace kvpack

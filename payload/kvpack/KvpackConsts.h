@@ -12,7 +12,10 @@ inline constexpr char SUsage[] =
     "  kvpack list FILE                           list the payload of a data.res or an executable\n"
     "  kvpack extract FILE TAG DEST_DIR           extract one folder tag below DEST_DIR\n"
     "  kvpack stream FILE OUT_STREAM              write the bare component stream (for the build)\n"
-    "  kvpack form DESCRIPTION OUT_STREAM         turn a window's text description into its stream";
+    "  kvpack form DESCRIPTION OUT_STREAM         turn a window's text description into its stream\n"
+    "  kvpack uninstaller FILE OUT.exe            write the uninstaller that an installer carries\n"
+    "  kvpack bind-uninstaller TEMPLATE.exe UNINSTALL.exe OUT.exe\n"
+    "                                             a copy of install.exe carrying that uninstaller";
 inline constexpr char SPacked[] = "%s: %s files, license: %s lines";
 inline constexpr char SListLine[] = "%s %s %s %s";
 inline constexpr char SLicenseLines[] = "license: %s lines";
@@ -32,9 +35,12 @@ inline constexpr char SCodePageName[] =
 inline constexpr char SCodePageLicenseLine[] =
     "warning: %s line %s: text beyond ASCII, read in code page %s; it shows as written only on "
     "Windows whose ANSI code page is that one";
+inline constexpr char SNotAProgram[] = "%s is not a Windows program";
+inline constexpr char SUninstallerWritten[] = "%s: the uninstaller, %s bytes";
 inline constexpr char SOutOfMemory[] =
     "Out of memory: kvpack holds the whole payload in memory, and bind and build a copy of the installer too";
 inline constexpr char SPayloadResource[] = "INSTALL_DATA";
+inline constexpr char SUninstallerResource[] = "UNINSTALL";
 inline constexpr char SPayloadResourceFileName[] = "install_data";
 
 }  // namespace kvpack::consts

@@ -132,6 +132,17 @@ void Build(const Arguments& args) {
     WarnOfCodePageTexts(packed, args[1]);
 }
 
+void Uninstaller(const Arguments& args) {
+    const rtl::SharedBytes program = CarriedUninstaller(args[0]);
+    SaveBytes(args[1], program.data(), program.size());
+    PrintLine(rtl::Format(consts::SUninstallerWritten, args[1], static_cast<int64_t>(program.size())));
+}
+
+void BindUninstallerCommand(const Arguments& args) {
+    BindUninstaller(args[0], args[1], args[2]);
+    PrintLine(rtl::Format(consts::SUninstallerWritten, args[2], static_cast<int64_t>(MapWholeFile(args[1]).size())));
+}
+
 struct Command {
     const char* name;
     size_t argumentCount;
@@ -146,6 +157,8 @@ constexpr Command Commands[] = {
     {"bind", 3, Bind},
     {"build", 4, Build},
     {"form", 2, Form},
+    {"uninstaller", 2, Uninstaller},
+    {"bind-uninstaller", 3, BindUninstallerCommand},
 };
 
 void Run(const Arguments& args) {

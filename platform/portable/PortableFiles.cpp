@@ -30,6 +30,9 @@ FileApi MakeUnavailableFiles() {
     api.setCurrentDirectory = [](const std::string&) { return false; };
     api.getCurrentDirectory = [] { return std::string(); };
     api.getSystemDirectory = [] { return std::string(); };
+    api.getProgramFilesFolder = [] { return std::string(); };
+    api.getTempFolder = [] { return std::string(); };
+    api.deleteAtRestart = [](const std::string&) { return false; };
     api.getModuleFileName = [] { return std::string(); };
     api.getShortPathName = [](const std::string&) { return std::string(); };
     return api;

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +40,17 @@ bool MapWholeFile(const std::string& path, MappedBytes* mapped) {
                                                   [](const uint8_t* p) { UnmapViewOfFile(p); });
     mapped->size = static_cast<size_t>(size.QuadPart);
     return true;
+}
+
+uint64_t Join(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
+
+FindData Found(const WIN32_FIND_DATAA& fd) {
+    FindData found;
+    found.name = fd.cFileName;
+    found.attributes = fd.dwFileAttributes;
+    found.size = Join(fd.nFileSizeHigh, fd.nFileSizeLow);
+    found.lastWrite = Join(fd.ftLastWriteTime.dwHighDateTime, fd.ftLastWriteTime.dwLowDateTime);
+    return found;
 }
 
 FileApi MakeWin32Files() {
@@ -96,17 +108,13 @@ FileApi MakeWin32Files() {
     api.findFirst = [](const std::string& pattern, FindData* found) -> Handle {
         WIN32_FIND_DATAA fd;
         HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            found->name = fd.cFileName;
-            found->attributes = fd.dwFileAttributes;
-        }
+        if (h != INVALID_HANDLE_VALUE) *found = Found(fd);
         return h;
     };
     api.findNext = [](Handle h, FindData* found) {
         WIN32_FIND_DATAA fd;
         if (!FindNextFileA(h, &fd)) return false;
-        found->name = fd.cFileName;
-        found->attributes = fd.dwFileAttributes;
+        *found = Found(fd);
         return true;
     };
     api.findClose = [](Handle h) { return FindClose(h) != FALSE; };
@@ -120,6 +128,19 @@ FileApi MakeWin32Files() {
         char buf[1024];
         UINT n = GetSystemDirectoryA(buf, sizeof buf);
         return std::string(buf, n < sizeof buf ? n : 0);
+    };
+    api.getProgramFilesFolder = []() {
+        char buf[MAX_PATH];
+        if (SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, buf) != S_OK) return std::string();
+        return std::string(buf);
+    };
+    api.getTempFolder = []() {
+        char buf[MAX_PATH + 1];
+        DWORD n = GetTempPathA(sizeof buf, buf);
+        return std::string(buf, n < sizeof buf ? n : 0);
+    };
+    api.deleteAtRestart = [](const std::string& path) {
+        return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
     };
     api.getShortPathName = [](const std::string& path) {
         const DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0);

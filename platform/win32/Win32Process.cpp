@@ -59,6 +59,36 @@ bool OpenDocument(const std::string& document) {
     return ShellExecuteExA(&info) != FALSE;
 }
 
+uint64_t InheritableSelfHandle() {
+    static HANDLE self = [] {
+        HANDLE h = nullptr;
+        if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &h, SYNCHRONIZE, TRUE, 0))
+            return HANDLE(nullptr);
+        return h;
+    }();
+    return reinterpret_cast<uintptr_t>(self);
+}
+
+bool StartInheriting(const std::string& application, const std::string& commandLine, const std::string& folder) {
+    std::vector<char> cmd = Writable(commandLine);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(application.c_str(), cmd.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS, nullptr,
+                        folder.c_str(), &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+bool WaitForInherited(uint64_t handle) {
+    HANDLE h = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(handle));
+    const bool waited = WaitForSingleObject(h, INFINITE) == WAIT_OBJECT_0;
+    CloseHandle(h);
+    return waited;
+}
+
 ProcessApi MakeWin32Processes() {
     ProcessApi api;
     api.createProcess = Start;
@@ -73,6 +103,9 @@ ProcessApi MakeWin32Processes() {
         return process.Valid();
     };
     api.openDocument = OpenDocument;
+    api.inheritableSelfHandle = InheritableSelfHandle;
+    api.startInheriting = StartInheriting;
+    api.waitForInherited = WaitForInherited;
     return api;
 }
 

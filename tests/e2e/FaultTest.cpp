@@ -23,6 +23,7 @@
 #include "tests/e2e/driver/Machine.h"
 #include "tests/e2e/driver/PlantedFiles.h"
 #include "tests/e2e/driver/RefusedKey.h"
+#include "tests/e2e/driver/StoredValues.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -49,35 +50,6 @@ Progress ProgressOf(const WizardWindow& wizard) {
     Progress seen;
     for (const Window& box : wizard.CurrentPage().Descendants("Button")) seen[box.Text()] = box.CheckState();
     return seen;
-}
-
-// A registry value as stored: its type and its bytes; type REG_NONE when it is missing.
-struct StoredValue {
-    DWORD type = REG_NONE;
-    std::string data;
-    bool operator==(const StoredValue& o) const { return type == o.type && data == o.data; }
-};
-StoredValue ValueOf(HKEY root, const std::string& key, const std::string& name) {
-    StoredValue value;
-    HKEY k;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return value;
-    DWORD size = 0;
-    if (RegQueryValueExA(k, name.c_str(), nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
-        value.data.resize(size);
-        RegQueryValueExA(k, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(value.data.data()), &size);
-    }
-    RegCloseKey(k);
-    return value;
-}
-// How many values the key holds; -1 when it is missing.
-int ValueCount(HKEY root, const std::string& key) {
-    HKEY k;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return -1;
-    DWORD count = 0;
-    RegQueryInfoKeyA(k, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
-                     nullptr);
-    RegCloseKey(k);
-    return static_cast<int>(count);
 }
 
 // What the IDE and the product record hold, read from the outside.

@@ -9,6 +9,7 @@
 
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "tests/e2e/PackedFiles.h"
+#include "tests/e2e/Steps.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/InstallerWindows.h"
 #include "tests/e2e/driver/KeyboardInstallation.h"
@@ -29,25 +30,6 @@ int CountLines(const std::string& text, const std::string& line) {
     return count;
 }
 
-// Through the windows to the finish page, whose close box ends the program. No box may come.
-InstallationSeen Install(const KeyboardChoices& choices) {
-    InstallerProcess installer;
-    WizardWindow wizard(installer);
-    InstallationSeen seen = StartInstallationByKeyboard(installer, wizard, choices);
-    WaitUntil([&] { return wizard.Next().Enabled() || !installer.VisibleWindows(MessageBoxClass).empty(); },
-              "the end of the installation run", RunLimitMs);
-    if (!installer.VisibleWindows(MessageBoxClass).empty()) {
-        MessageBoxWindow box(installer, "Warning");
-        ADD_FAILURE() << "the run ended with the box \"" << box.Text() << "\"";
-        PressKey(box.Box(), VK_RETURN);
-        box.WaitUntilClosed();
-    }
-    FinishInstallationByKeyboard(wizard, seen);
-    ClickCloseBox(wizard.Form());
-    EXPECT_EQ(installer.ExitCode(), 0u);
-    return seen;
-}
-
 TEST(Reinstallation, IntoTheSameFolderReplacesEveryFileAndRegistersOnce) {
     test::TempDir temp;
     Machine machine(temp.Path());
@@ -58,7 +40,7 @@ TEST(Reinstallation, IntoTheSameFolderReplacesEveryFileAndRegistersOnce) {
     const std::string storedReadOnly = "\\Sources\\KvDefs.inc";
     ASSERT_TRUE(GetFileAttributesA((Packed("common") + storedReadOnly).c_str()) & FILE_ATTRIBUTE_READONLY);
 
-    Install({1, folder});
+    e2e_test::Install({1, folder});
     ASSERT_TRUE(GetFileAttributesA((folder + storedReadOnly).c_str()) & FILE_ATTRIBUTE_READONLY);
     // The user makes an installed file read-only and changes another.
     const std::string byHand = folder + "\\Sources\\KvConsts.pas";
@@ -66,7 +48,7 @@ TEST(Reinstallation, IntoTheSameFolderReplacesEveryFileAndRegistersOnce) {
     test::WriteWholeFile(folder + "\\readme.txt", "changed by the user");
 
     // The install path page proposes the folder of the first installation.
-    const InstallationSeen second = Install({1, ""});
+    const InstallationSeen second = e2e_test::Install({1, ""});
     EXPECT_EQ(second.installPathField, folder);
     EXPECT_EQ(second.pages.back(), "WellDone");
     EXPECT_EQ(second.progress, (std::map<std::string, int>{{"Korvane components installation", BST_CHECKED},

@@ -50,4 +50,22 @@ void CloseInstructionsInNotepad() {
     PostMessageA(notepad.Handle(), WM_CLOSE, 0, 0);
 }
 
+InstallationSeen Install(const KeyboardChoices& choices) {
+    InstallerProcess installer;
+    WizardWindow wizard(installer);
+    InstallationSeen seen = StartInstallationByKeyboard(installer, wizard, choices);
+    WaitUntil([&] { return wizard.Next().Enabled() || !installer.VisibleWindows(MessageBoxClass).empty(); },
+              "the end of the installation run", RunLimitMs);
+    if (!installer.VisibleWindows(MessageBoxClass).empty()) {
+        MessageBoxWindow box(installer, "Warning");
+        ADD_FAILURE() << "the run ended with the box \"" << box.Text() << "\"";
+        PressKey(box.Box(), VK_RETURN);
+        box.WaitUntilClosed();
+    }
+    FinishInstallationByKeyboard(wizard, seen);
+    ClickCloseBox(wizard.Form());
+    EXPECT_EQ(installer.ExitCode(), 0u);
+    return seen;
+}
+
 }  // namespace e2e_test

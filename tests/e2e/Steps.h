@@ -6,6 +6,7 @@
 
 #include "tests/e2e/driver/InstallerProcess.h"
 #include "tests/e2e/driver/InstallerWindows.h"
+#include "tests/e2e/driver/KeyboardInstallation.h"
 
 namespace e2e_test {
 
@@ -25,5 +26,8 @@ void TypeInto(const e2e::WizardWindow& wizard, const e2e::Window& field, const s
 void ToInstallPath(const e2e::WizardWindow& wizard);
 // Waits for Notepad showing error.log, which a failed compilation opens, and closes it.
 void CloseInstructionsInNotepad();
+// A whole installation through the windows to the finish page, whose close box ends the program.
+// No box may come.
+e2e::InstallationSeen Install(const e2e::KeyboardChoices& choices);
 
 }  // namespace e2e_test

@@ -10,7 +10,14 @@ namespace test {
 namespace {
 
 platform::RegistryApi& Api() { return platform::Registry(); }
-HKEY Root(RegRoot root) { return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+HKEY Root(RegRoot root) {
+    switch (root) {
+        case RegRoot::CurrentUser: return HKEY_CURRENT_USER;
+        case RegRoot::Users: return HKEY_USERS;
+        case RegRoot::LocalMachine: break;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
 
 // Straight on Win32: nothing of the platform layer under test.
 class RawKey {
@@ -32,7 +39,12 @@ private:
 };
 
 fixture::Hive HiveOf(RegRoot root) {
-    return root == RegRoot::CurrentUser ? fixture::Hive::CurrentUser : fixture::Hive::LocalMachine;
+    switch (root) {
+        case RegRoot::CurrentUser: return fixture::Hive::CurrentUser;
+        case RegRoot::Users: return fixture::Hive::Users;
+        case RegRoot::LocalMachine: break;
+    }
+    return fixture::Hive::LocalMachine;
 }
 
 }  // namespace

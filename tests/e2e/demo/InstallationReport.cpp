@@ -8,6 +8,7 @@
 #include "hosts/HostTable.h"
 #include "tests/e2e/driver/DiskFiles.h"
 #include "tests/e2e/driver/Machine.h"
+#include "tests/e2e/driver/ProgramsAndFeatures.h"
 #include "tests/support/TempDir.h"
 
 namespace e2e_demo {
@@ -80,6 +81,10 @@ void ReportInstallation(std::ostream& out, int host, const fixture::FakeIde& ide
         out << "done; " << runtime << " and " << designTime << "\n";
     else
         out << "failed; instructions in " << folder << "\\error.log\n";
+
+    const std::string name = "Korvane 4.3 for " + std::string(row.HostName);
+    for (const e2e::ProgramEntry& entry : e2e::EntriesNamed(name))
+        out << "Programs and Features: \"" << name << "\", removed by " << entry.Text("UninstallString") << "\n";
 }
 
 }  // namespace e2e_demo

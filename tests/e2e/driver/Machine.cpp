@@ -7,6 +7,7 @@
 #include "fixtures/fakeide/FakeRegistry.h"
 #include "fixtures/helpengine/HelpEngine.h"
 #include "hosts/HostTable.h"
+#include "tests/e2e/driver/ProgramsAndFeatures.h"
 #include "tests/e2e/driver/SoftwareKeysDenied.h"
 
 namespace e2e {
@@ -24,6 +25,7 @@ void ClearTraces() {
         DeleteFileA((Machine::SystemFolder() + "\\" + hosts::HostTable[host].RtmPackageBinary).c_str());
     }
     fixture::DeleteTree(Hive::LocalMachine, "SOFTWARE\\Maltrow Software Test", "SOFTWARE");
+    RemoveKorvaneEntriesAndUninstallers();
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // The user's machine as the scenarios need it: fake IDEs laid out below a base folder and
 // registered with working fake tools, no earlier installation of the suite, and the help engine
 // stand-in in winhlp32's place. What an installation leaves outside the base folder (product
-// records, the run-time package in the system folder) is removed before and after.
+// records, the run-time package in the system folder, the uninstaller and its entry in Programs
+// and Features) is removed before and after.
 #include <map>
 #include <memory>
 #include <string>
